@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include "imaging/capturable_window.h"
+
+namespace plakora {
+
+inline constexpr int kPosterJpegQuality = 95;
+
+struct PosterRequest {
+  QString desktopFolder;
+  QString deviceText;
+  QString amount;
+};
+
+struct PosterResult {
+  QString filePath;
+  QString error;  // empty when the poster was written; a short reason otherwise
+  bool ok() const { return error.isEmpty(); }
+};
+
+// Captures the poster area of `window`, encodes it as JPEG and writes it, atomically, to
+// "<device><amount>元.jpg" in the poster folder on the desktop (created with its parents).
+PosterResult GeneratePoster(CapturableWindow& window, const PosterRequest& request);
+
+}  // namespace plakora

@@ -1,0 +1,8 @@
+# ASan + UBSan as an INTERFACE target; empty unless PLAKORA_SANITIZE is on.
+add_library(plakora_sanitizers INTERFACE)
+add_library(plakora::sanitizers ALIAS plakora_sanitizers)
+if(PLAKORA_SANITIZE)
+  set(_flags -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_compile_options(plakora_sanitizers INTERFACE ${_flags})
+  target_link_options(plakora_sanitizers INTERFACE ${_flags})
+endif()
