@@ -6,3 +6,7 @@ if(PLAKORA_SANITIZE)
   target_compile_options(plakora_sanitizers INTERFACE ${_flags})
   target_link_options(plakora_sanitizers INTERFACE ${_flags})
 endif()
+if(PLAKORA_BUILD_FUZZ)
+  # Coverage for libFuzzer in every library the targets link.
+  target_compile_options(plakora_sanitizers INTERFACE -fsanitize=fuzzer-no-link)
+endif()

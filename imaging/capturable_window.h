@@ -24,7 +24,8 @@ class CapturableWindow {
   virtual PixelSize OuterSize() const = 0;
 
   // Paints the whole window into `pixels`: `size.height` rows top-down, `strideBytes` apart,
-  // each pixel 32-bit B, G, R, X in memory order. Returns false when painting failed.
+  // each pixel 32-bit B, G, R, X in memory order; `pixels` is 32-bit aligned. Returns false
+  // when painting failed.
   virtual bool PrintInto(std::uint8_t* pixels, PixelSize size, std::ptrdiff_t strideBytes) = 0;
 };
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "capture_window_image.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "bmp_file_image.h"
 
@@ -19,11 +20,6 @@ ByteBuffer HeaderOnlyImage() {
   return image;
 }
 
-void FlipRows(std::uint8_t* pixels, std::int64_t stride, std::int64_t height) {
-  for (std::int64_t top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
-    std::swap_ranges(pixels + top * stride, pixels + (top + 1) * stride, pixels + bottom * stride);
-  }
-}
 
 }  // namespace
 
@@ -35,11 +31,18 @@ ByteBuffer CaptureWindowImage(CapturableWindow* window) {
   const std::int64_t sizeImage = stride * size.height;
   if (size.width <= 0 || size.height <= 0 || sizeImage > kMaxPixelBytes) return HeaderOnlyImage();
 
-  ByteBuffer image(static_cast<std::size_t>(bmp::kPixelOffset + sizeImage), 0);
-  std::uint8_t* pixels = image.data() + bmp::kPixelOffset;
-  if (!window->PrintInto(pixels, size, stride)) return {};
-  // Painted top-down; a BMP stores its bottom row first.
-  FlipRows(pixels, stride, size.height);
+  // Painters want 32-bit aligned rows, which offset 54 of the file image is not: paint into
+  // an aligned buffer, then copy the rows bottom-up, as a BMP stores them.
+  std::vector<std::uint32_t> painted(static_cast<std::size_t>(sizeImage / 4), 0);
+  auto* paintedBytes = reinterpret_cast<std::uint8_t*>(painted.data());
+  if (!window->PrintInto(paintedBytes, size, stride)) return {};
+
+  ByteBuffer image(static_cast<std::size_t>(bmp::kPixelOffset + sizeImage));
+  std::uint8_t* rows = image.data() + bmp::kPixelOffset;
+  for (std::int64_t row = 0; row < size.height; ++row) {
+    std::memcpy(rows + (size.height - 1 - row) * stride, paintedBytes + row * stride,
+                static_cast<std::size_t>(stride));
+  }
 
   bmp::WriteFileHeader(image.data(), static_cast<std::uint32_t>(image.size()), bmp::kPixelOffset);
   bmp::InfoHeader info;

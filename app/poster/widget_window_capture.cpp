@@ -15,11 +15,10 @@ void PaintFrame(QPainter& painter, const QWidget& window, const QSize& outer) {
   painter.drawRect(0, 0, outer.width() - 1, outer.height() - 1);
 
   const QRect captionBar(kFrameWidth, 1, outer.width() - 2 * kFrameWidth, kFrameTop - 2);
-  const QIcon icon = window.windowIcon();
   const int iconSize = 16;
-  const QRect iconRect(captionBar.left() + 2, captionBar.top() + (captionBar.height() - iconSize) / 2,
-                       iconSize, iconSize);
-  if (!icon.isNull()) icon.paint(&painter, iconRect);
+  const QImage icon = window.windowIcon().pixmap(QSize(iconSize, iconSize), 1.0).toImage();
+  const QPoint iconAt(captionBar.left() + 2, captionBar.top() + (captionBar.height() - iconSize) / 2);
+  if (!icon.isNull()) painter.drawImage(iconAt, icon);
 
   QFont font = window.font();
   font.setPixelSize(12);

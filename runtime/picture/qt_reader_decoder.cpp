@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+
+#include "runtime/picture/picture_decoders.h"
+
+namespace plakora {
+namespace {
+
+const char* QtFormatName(PictureFormat format) {
+  switch (format) {
+    case PictureFormat::Bmp:
+      return "bmp";
+    case PictureFormat::Gif:
+      return "gif";
+    case PictureFormat::Ico:
+      return "ico";
+    case PictureFormat::Cur:
+      return "cur";  // Qt's ico reader takes cursors too; only the type field differs
+    default:
+      return nullptr;
+  }
+}
+
+// Icon files often list a 16×16 image first; the poster wants the largest one.
+void JumpToLargestIcon(QImageReader& reader) {
+  int best = 0;
+  qint64 bestArea = -1;
+  for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
+    const QSize size = reader.size();
+    const qint64 area = qint64{size.width()} * size.height();
+    if (area > bestArea) {
+      best = i;
+      bestArea = area;
+    }
+  }
+  reader.jumpToImage(best);
+}
+
+}  // namespace
+
+QImage DecodeWithQtReader(ByteView bytes, PictureFormat format) {
+  const char* formatName = QtFormatName(format);
+  if (formatName == nullptr) return {};
+  if (format == PictureFormat::Bmp && !IsCompleteBmp(bytes)) return {};
+  if (format == PictureFormat::Gif && !IsCompleteGif(bytes)) return {};
+
+  QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                            static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  if (!buffer.open(QIODevice::ReadOnly)) return {};
+  QImageReader reader(&buffer, formatName);
+  reader.setAutoDetectImageFormat(false);  // the content was sniffed; no second guess
+  if (format == PictureFormat::Ico || format == PictureFormat::Cur) JumpToLargestIcon(reader);
+  // The reader's size is only a hint (an icon's directory entry, a GIF frame); the checks above
+  // and Qt's own allocation limit cover what it misses.
+  const QSize hinted = reader.size();
+  if (hinted.isValid() && !FitsPixelBudget(hinted.width(), hinted.height())) return {};
+
+  QImage image;
+  if (!reader.read(&image)) return {};
+  return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                       : QImage::Format_RGB32);
+}
+
+}  // namespace plakora

@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+// Generating and previewing poster files through the window, on a desktop in a temporary home.
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "app/controls/picture_box.h"
+#include "app/controls/transparent_label.h"
+#include "app/window/main_window.h"
+#include "app_test_support.h"
+#include "runtime/picture/decode_picture.h"
+
+using namespace plakora;
+using namespace plakora::testing;
+
+namespace {
+
+QTemporaryDir* home = nullptr;
+
+QString Desktop() { return home->filePath("Desktop"); }
+QString Folder() { return Desktop() + "/微信收款码海报文件夹"; }
+QString Poster(const QString& name) { return Folder() + "/" + name; }
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TypeAmount(MainWindow& window, const QString& text) {
+  QLineEdit* edit = window.amountEdit();
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
+
+void Generate(MainWindow& window) { QTest::mouseClick(window.generateButton(), Qt::LeftButton); }
+
+// Records what the desktop was asked to open.
+class OpenedUrls : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> urls;
+ public slots:
+  void open(const QUrl& url) { urls.append(url); }
+};
+
+}  // namespace
+
+class PosterGenerationTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
+  void init() { QDir(Folder()).removeRecursively(); }
+
+  void firstPosterCarriesTheUnderscore() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Generate(window);
+    QCOMPARE(window.statusEdit()->text(), QString("生成完毕 -> 1号设备_10元"));
+    QVERIFY(QFile::exists(Poster("1号设备_10元.jpg")));
+  }
+
+  void deviceAndAmountNameTheFile() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.deviceCombo()->setFocus();
+    QTest::keyClick(window.deviceCombo(), Qt::Key_Down);
+    QTest::keyClick(window.deviceCombo(), Qt::Key_Down);
+    QTRY_COMPARE(window.deviceCombo()->currentIndex(), 2);
+    QTest::qWait(0);
+    TypeAmount(window, "25");
+    Generate(window);
+    QCOMPARE(window.statusEdit()->text(), QString("生成完毕 -> 3号设备25元"));
+    QVERIFY(QFile::exists(Poster("3号设备25元.jpg")));
+  }
+
+  void emptyAmountAndRepeatedGenerateLeaveOneFileEach() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    TypeAmount(window, "");
+    Generate(window);
+    Generate(window);
+    QCOMPARE(window.statusEdit()->text(), QString("生成完毕 -> 1号设备_元"));
+    QCOMPARE(QDir(Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"1号设备_元.jpg"});
+  }
+
+  void posterIsAJpegOfThePosterArea() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Generate(window);
+    const QByteArray bytes = ReadAll(Poster("1号设备_10元.jpg"));
+    QVERIFY(bytes.startsWith("\xFF\xD8\xFF"));
+    const QImage poster = QImage::fromData(bytes, "JPG").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(poster.size(), QSize(384, 520));
+    const QImage shown = Paint(&window).copy(0, 0, 384, 520);
+    // Quality 95 without chroma subsampling: close to the window everywhere.
+    qint64 error = 0;
+    for (int y = 0; y < 520; ++y) {
+      for (int x = 0; x < 384; ++x) {
+        const QRgb a = poster.pixel(x, y), b = shown.pixel(x, y);
+        error += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                 std::abs(qBlue(a) - qBlue(b));
+      }
+    }
+    QVERIFY2(error / (384 * 520 * 3) < 3, qPrintable(QString::number(error)));
+    QVERIFY(CountPixels(poster, {24, 9, 48, 52}, IsRed) > 40);
+    QVERIFY(CountPixels(poster, {178, 20, 40, 40}, IsDark) > 30);
+    QVERIFY(CountPixels(poster, {61, 390, 264, 32}, IsNearWhite) > 100);
+  }
+
+  void refusedAmountsKeepTheEarlierPoster_data() {
+    QTest::addColumn<QString>("amount");
+    for (const char* c : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"}) {
+      QTest::newRow(c) << QString("1%1").arg(QLatin1String(c));
+    }
+    QTest::newRow("control character") << QString("1\t");
+  }
+  void refusedAmountsKeepTheEarlierPoster() {
+    QFETCH(QString, amount);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    TypeAmount(window, "1");
+    Generate(window);
+    const QByteArray earlier = ReadAll(Poster("1号设备_1元.jpg"));
+    QVERIFY(!earlier.isEmpty());
+    window.amountEdit()->setText(amount);
+    Generate(window);
+    QVERIFY2(window.statusEdit()->text().startsWith("生成失败 -> 1号设备_" + amount + "元，"),
+             qPrintable(window.statusEdit()->text()));
+    QCOMPARE(ReadAll(Poster("1号设备_1元.jpg")), earlier);
+    QCOMPARE(QDir(Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"1号设备_1元.jpg"});
+  }
+
+  void unwritablePlacesFailWithAReason() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // A directory where the poster file should be.
+    QVERIFY(QDir().mkpath(Poster("1号设备_10元.jpg")));
+    Generate(window);
+    QVERIFY(window.statusEdit()->text().startsWith("生成失败 -> 1号设备_10元，"));
+    QVERIFY(QFileInfo(Poster("1号设备_10元.jpg")).isDir());
+    // A file where the poster folder should be.
+    QDir(Folder()).removeRecursively();
+    QFile blocker(Folder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Generate(window);
+    QCOMPARE(window.statusEdit()->text(), QString("生成失败 -> 1号设备_10元，无法创建文件夹"));
+    QFile::remove(Folder());
+  }
+
+  void missingDesktopIsCreatedWithItsParents() {
+    QDir(Desktop()).removeRecursively();
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Generate(window);
+    QVERIFY(QFile::exists(Poster("1号设备_10元.jpg")));
+  }
+
+  void posterLoadsBackAsBasePicture() {
+    QStringList answers;
+    MainWindow window(std::make_unique<ScriptedFileChooser>(&answers));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Generate(window);
+    answers << Poster("1号设备_10元.jpg");
+    QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
+    QCOMPARE(window.statusEdit()->text(), QString("生成完毕 -> 1号设备_10元"));
+    QVERIFY(window.baseBox()->hasPicture());
+  }
+
+  void previewOpensTheFolderThenTheFile() {
+    OpenedUrls opened;
+    QDesktopServices::setUrlHandler("file", &opened, "open");
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    TypeAmount(window, "7");
+    QTest::mouseClick(window.previewButton(), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(opened.urls, QList<QUrl>({QUrl::fromLocalFile(Folder()),
+                                       QUrl::fromLocalFile(Poster("1号设备_7元.jpg"))}));
+  }
+};
+
+int main(int argc, char** argv) {
+  QTemporaryDir temporaryHome;
+  home = &temporaryHome;
+  qputenv("HOME", temporaryHome.path().toUtf8());
+  qputenv("XDG_CONFIG_HOME", (temporaryHome.path() + "/.config").toUtf8());
+  QApplication app(argc, argv);
+  PosterGenerationTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "poster_generation_test.moc"

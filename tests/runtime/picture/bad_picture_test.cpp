@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: MIT
+// Damaged, cut-off and lying input must give a null image, without reading past the bytes or
+// allocating what a header claims. Run these under the sanitizer build too.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "imaging/little_endian.h"
+#include "picture_fixtures.h"
+#include "runtime/picture/decode_picture.h"
+
+namespace plakora {
+namespace {
+
+using namespace plakora::testing;
+
+struct BadCase {
+  std::string name;
+  std::function<ByteBuffer()> make;
+  QSize fitBox = {};
+};
+
+void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
+
+class RefusesBadPicture : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(RefusesBadPicture, GivesANullImage) {
+  const BadCase& c = GetParam();
+  EXPECT_TRUE(DecodePicture(c.make(), c.fitBox).isNull());
+}
+
+const QImage& Sample() {
+  static const QImage image = Blocks(40, 24, 8, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF});
+  return image;
+}
+
+ByteBuffer Png() { return QtEncoded(Sample(), "png"); }
+ByteBuffer Jpeg() { return QtEncoded(Sample(), "jpeg"); }
+ByteBuffer Bmp() { return QtEncoded(Sample(), "bmp"); }
+ByteBuffer Ico() { return QtEncoded(Sample().convertToFormat(QImage::Format_ARGB32), "ico"); }
+ByteBuffer Gif() {
+  return MakeGif({.width = 4,
+                  .height = 4,
+                  .palette = {0xFF000000, 0xFFFFFFFF},
+                  .indices = {0, 1, 0, 1, 1, 0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0}});
+}
+ByteBuffer ProgressiveJpeg() {
+  LibjpegSpec spec{.width = 64, .height = 64, .progressive = true};
+  for (int i = 0; i < 64 * 64 * 3; ++i) spec.samples.push_back(static_cast<std::uint8_t>(i * 7));
+  return LibjpegEncoded(spec);
+}
+ByteBuffer Pcx() {
+  PcxSpec spec{.bitsPerPixel = 8, .planes = 3, .xMax = 15, .yMax = 15, .bytesPerLine = 16};
+  for (int i = 0; i < 16 * 16 * 3; ++i)
+    spec.planeLines.push_back(static_cast<std::uint8_t>(i * 13));
+  return MakePcx(spec);
+}
+
+ByteBuffer Cuts(ByteBuffer (*make)(), double fraction) {
+  const ByteBuffer whole = make();
+  return Cut(whole, static_cast<std::size_t>(static_cast<double>(whole.size()) * fraction));
+}
+
+// Cut within the (last) scan's entropy-coded data, past all tables.
+ByteBuffer CutInScan(ByteBuffer (*make)(), double fraction) {
+  const ByteBuffer whole = make();
+  const std::size_t scan = FindJpegMarker(whole, 0xDA);
+  const auto rest = static_cast<double>(whole.size() - scan);
+  return Cut(whole, scan + static_cast<std::size_t>(rest * fraction));
+}
+
+template <typename Edit>
+std::function<ByteBuffer()> Edited(ByteBuffer (*make)(), Edit edit) {
+  return [make, edit] {
+    ByteBuffer bytes = make();
+    edit(bytes);
+    return bytes;
+  };
+}
+
+// A BMP header for `width` × `height` 24-bit pixels with almost no pixel data behind it.
+ByteBuffer BmpClaiming(std::uint32_t width, std::uint32_t height) {
+  ByteBuffer bytes = Cut(Bmp(), 60);
+  Patch32(bytes, 18, width);
+  Patch32(bytes, 22, height);
+  return bytes;
+}
+
+// The first icon's BMP header claims a size; a 0 in the directory means "see the header".
+ByteBuffer IcoClaiming(std::uint32_t width, std::uint32_t height) {
+  ByteBuffer bytes = Ico();
+  bytes[6] = 0;
+  bytes[7] = 0;
+  const std::size_t header = ReadLittleEndian<std::uint32_t>(bytes, 18);  // image offset
+  Patch32(bytes, header + 4, width);
+  Patch32(bytes, header + 8, height * 2);  // colour and mask rows
+  return bytes;
+}
+
+// An icon whose image is the given PNG.
+ByteBuffer PngIcon(const ByteBuffer& png) {
+  ByteBuffer bytes{0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 1, 0, 32, 0};
+  bytes.resize(22, 0);
+  Patch32(bytes, 14, static_cast<std::uint32_t>(png.size()));
+  Patch32(bytes, 18, 22);
+  bytes.insert(bytes.end(), png.begin(), png.end());
+  return bytes;
+}
+
+// Pixel data with a gap: a skip leaves pixels that nothing writes.
+ByteBuffer RunLengthBmp(const ByteBuffer& pixels) {
+  ByteBuffer out(14 + 40 + 2 * 4, 0);
+  out[0] = 'B';
+  out[1] = 'M';
+  Patch32(out, 10, static_cast<std::uint32_t>(out.size()));
+  Patch32(out, 14, 40);
+  Patch32(out, 18, 4);
+  Patch32(out, 22, 2);
+  Patch16(out, 26, 1);
+  Patch16(out, 28, 8);
+  Patch32(out, 30, 1);
+  Patch32(out, 46, 2);
+  out.insert(out.end(), pixels.begin(), pixels.end());
+  return out;
+}
+
+ByteBuffer PcxWith(std::function<void(PcxSpec&)> edit) {
+  PcxSpec spec{.bitsPerPixel = 8,
+               .planes = 1,
+               .xMax = 3,
+               .yMax = 3,
+               .bytesPerLine = 4,
+               .planeLines = std::vector<std::uint8_t>(16, 9)};
+  edit(spec);
+  return MakePcx(spec);
+}
+
+const BadCase kBadCases[] = {
+    {"empty", [] { return ByteBuffer{}; }},
+    {"one_byte", [] { return ByteBuffer{0xFF}; }},
+    {"text",
+     [] {
+       const std::string t = "just some words\n";
+       return ByteBuffer(t.begin(), t.end());
+     }},
+    {"signature_only_jpeg",
+     [] {
+       return ByteBuffer{0xFF, 0xD8, 0xFF};
+     }},
+    {"signature_only_png", [] { return Cut(Png(), 8); }},
+
+    {"png_cut_in_header", [] { return Cut(Png(), 20); }},
+    {"png_cut_in_pixels", [] { return Cuts(Png, 0.6); }},
+    {"png_claims_100000_square", [] { return WithPngSize(Png(), 100000, 100000); }},
+    {"png_damaged_header_checksum", Edited(Png, [](ByteBuffer& b) { b[29] ^= 0xFF; })},
+
+    {"jpeg_cut_after_header", [] { return Cut(Jpeg(), FindJpegMarker(Jpeg(), 0xDA) + 4); }},
+    {"jpeg_cut_in_pixels", [] { return CutInScan(Jpeg, 0.5); }},
+    {"jpeg_cut_in_pixels_scaled", [] { return CutInScan(Jpeg, 0.5); }, {5, 3}},
+    {"jpeg_pixels_cut_but_end_marker_kept",
+     [] {
+       ByteBuffer b = CutInScan(Jpeg, 0.5);
+       b.insert(b.end(), {0xFF, 0xD9});
+       return b;
+     }},
+    {"progressive_jpeg_cut_in_a_scan", [] { return Cuts(ProgressiveJpeg, 0.5); }},
+    {"jpeg_claims_65500_square", [] { return WithJpegSize(Jpeg(), 65500, 65500); }},
+    {"jpeg_claims_65500_square_with_box",
+     [] { return WithJpegSize(Jpeg(), 65500, 65500); },
+     {100, 100}},
+    {"jpeg_claims_10000_square", [] { return WithJpegSize(Jpeg(), 10000, 10000); }},
+    {"jpeg_claims_zero_width", [] { return WithJpegSize(Jpeg(), 0, 24); }},
+
+    {"bmp_cut_in_file_header", [] { return Cut(Bmp(), 10); }},
+    {"bmp_cut_after_headers", [] { return Cut(Bmp(), 54); }},
+    {"bmp_cut_in_pixels", [] { return Cuts(Bmp, 0.5); }},
+    {"bmp_missing_last_byte",
+     [] {
+       ByteBuffer b = Bmp();
+       b.pop_back();
+       return b;
+     }},
+    {"bmp_claims_60000_square", [] { return BmpClaiming(60000, 60000); }},
+    {"bmp_claims_8000_square", [] { return BmpClaiming(8000, 8000); }},
+    {"bmp_claims_negative_width", [] { return BmpClaiming(0xFFFFFF00u, 10); }},
+    {"bmp_run_length_cut",
+     [] {
+       return RunLengthBmp({4, 1, 0, 0, 2, 1});
+     }},
+    {"bmp_run_length_skip",
+     [] {
+       return RunLengthBmp({4, 1, 0, 0, 0, 2, 2, 0, 2, 1, 0, 1});
+     }},
+    {"bmp_run_length_early_end",
+     [] {
+       return RunLengthBmp({4, 1, 0, 1});
+     }},
+    {"bmp_run_length_short_row",
+     [] {
+       return RunLengthBmp({3, 1, 0, 0, 4, 1, 0, 1});
+     }},
+    {"bmp_run_length_literal_past_row",
+     [] {
+       return RunLengthBmp({0, 6, 1, 1, 1, 1, 1, 1, 0, 0, 4, 1});
+     }},
+
+    {"gif_cut_after_signature", [] { return Cut(Gif(), 6); }},
+    {"gif_cut_in_colour_table", [] { return Cut(Gif(), 15); }},
+    {"gif_cut_before_pixels", [] { return Cut(Gif(), 30); }},
+    {"gif_cut_in_pixels", [] { return Cuts(Gif, 0.8); }},
+    {"gif_screen_65535_square",
+     [] {
+       return MakeGif({.width = 1,
+                       .height = 1,
+                       .palette = {0, 0},
+                       .indices = {0},
+                       .screenWidth = 65535,
+                       .screenHeight = 65535});
+     }},
+
+    {"ico_cut_in_directory", [] { return Cut(Ico(), 12); }},
+    {"ico_cut_in_pixels", [] { return Cuts(Ico, 0.5); }},
+    {"ico_claims_60000_square", [] { return IcoClaiming(60000, 60000); }},
+    {"ico_png_claims_100000_square", [] { return PngIcon(WithPngSize(Png(), 100000, 100000)); }},
+    {"ico_png_cut_in_pixels", [] { return PngIcon(Cuts(Png, 0.6)); }},
+    {"cur_cut_in_pixels", Edited(
+                              +[] { return Cuts(Ico, 0.5); }, [](ByteBuffer& b) { b[2] = 2; })},
+
+    {"pcx_header_only", [] { return Cut(Pcx(), 128); }},
+    {"pcx_cut_in_header", [] { return Cut(Pcx(), 100); }},
+    {"pcx_cut_in_pixels", [] { return Cuts(Pcx, 0.6); }},
+    {"pcx_cut_inside_a_run",
+     [] {
+       ByteBuffer b = PcxWith([](PcxSpec&) {});
+       b.pop_back();
+       return b;
+     }},
+    {"pcx_line_bytes_zero", [] { return PcxWith([](PcxSpec& s) { s.bytesPerLine = 0; }); }},
+    {"pcx_line_bytes_too_few", [] { return PcxWith([](PcxSpec& s) { s.bytesPerLine = 3; }); }},
+    {"pcx_line_bytes_huge", [] { return PcxWith([](PcxSpec& s) { s.bytesPerLine = 65535; }); }},
+    {"pcx_x_max_below_x_min",
+     [] {
+       return PcxWith([](PcxSpec& s) {
+         s.xMin = 10;
+         s.xMax = 3;
+       });
+     }},
+    {"pcx_y_max_below_y_min",
+     [] {
+       return PcxWith([](PcxSpec& s) {
+         s.yMin = 10;
+         s.yMax = 3;
+       });
+     }},
+    {"pcx_claims_65536_square",
+     [] {
+       return PcxWith([](PcxSpec& s) {
+         s.xMax = s.yMax = 65535;
+         s.bytesPerLine = 65535;
+       });
+     }},
+    {"pcx_claims_8000_square",
+     [] {
+       return PcxWith([](PcxSpec& s) {
+         s.xMax = s.yMax = 7999;
+         s.bytesPerLine = 8000;
+       });
+     }},
+    {"pcx_unsupported_planes", [] { return PcxWith([](PcxSpec& s) { s.planes = 2; }); }},
+    {"pcx_unsupported_depth", [] { return PcxWith([](PcxSpec& s) { s.bitsPerPixel = 4; }); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Inputs, RefusesBadPicture, ::testing::ValuesIn(kBadCases),
+                         [](const auto& row) { return row.param.name; });
+
+}  // namespace
+}  // namespace plakora

@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: MIT
+#include "picture_fixtures.h"
+
+#include <zlib.h>
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <cstdlib>
+
+#include "imaging/little_endian.h"
+
+namespace plakora::testing {
+
+ByteBuffer QtEncoded(const QImage& image, const char* format, int quality) {
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  writer.setQuality(quality);
+  if (!writer.write(image)) std::abort();  // a fixture that cannot be made is a broken test
+  return ByteBuffer(data.begin(), data.end());
+}
+
+QImage Blocks(int width, int height, int block, const std::vector<QRgb>& colors) {
+  QImage image(width, height, QImage::Format_RGB32);
+  const int across = (width + block - 1) / block;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const auto index = static_cast<std::size_t>((y / block) * across + x / block);
+      image.setPixel(x, y, colors[index % colors.size()]);
+    }
+  }
+  return image;
+}
+
+ByteBuffer LibjpegEncoded(const LibjpegSpec& spec) {
+  jpeg_compress_struct codec{};
+  jpeg_error_mgr errors{};
+  codec.err = jpeg_std_error(&errors);  // exits on error: fixtures are always valid
+  jpeg_create_compress(&codec);
+  unsigned char* out = nullptr;
+  unsigned long outSize = 0;
+  jpeg_mem_dest(&codec, &out, &outSize);
+  codec.image_width = static_cast<JDIMENSION>(spec.width);
+  codec.image_height = static_cast<JDIMENSION>(spec.height);
+  codec.input_components = spec.components;
+  codec.in_color_space = spec.inColorSpace;
+  jpeg_set_defaults(&codec);
+  if (spec.storedColorSpace) jpeg_set_colorspace(&codec, *spec.storedColorSpace);
+  jpeg_set_quality(&codec, 95, TRUE);
+  if (spec.progressive) jpeg_simple_progression(&codec);
+  jpeg_start_compress(&codec, TRUE);
+  const auto rowSize = static_cast<std::size_t>(spec.width * spec.components);
+  while (codec.next_scanline < codec.image_height) {
+    auto* row = const_cast<JSAMPROW>(spec.samples.data() + codec.next_scanline * rowSize);
+    jpeg_write_scanlines(&codec, &row, 1);
+  }
+  jpeg_finish_compress(&codec);
+  jpeg_destroy_compress(&codec);
+  ByteBuffer bytes(out, out + outSize);
+  std::free(out);
+  return bytes;
+}
+
+std::size_t FindJpegMarker(const ByteBuffer& jpeg, std::uint8_t marker) {
+  std::size_t last = ByteBuffer::size_type(-1);
+  for (std::size_t i = 0; i + 1 < jpeg.size(); ++i) {
+    if (jpeg[i] == 0xFF && jpeg[i + 1] == marker) {
+      last = i;
+      if (marker != 0xDA) return i;  // scans: the last one is wanted
+    }
+  }
+  return last;
+}
+
+ByteBuffer WithLastScanRepeated(const ByteBuffer& jpeg, int times) {
+  const std::size_t scan = FindJpegMarker(jpeg, 0xDA);
+  const std::size_t end = jpeg.size() - 2;  // the end marker
+  ByteBuffer out(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(end));
+  for (int i = 0; i < times; ++i) {
+    out.insert(out.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(scan),
+               jpeg.begin() + static_cast<std::ptrdiff_t>(end));
+  }
+  out.push_back(0xFF);
+  out.push_back(0xD9);
+  return out;
+}
+
+namespace {
+
+void Put16(ByteBuffer& out, int value) {
+  out.push_back(static_cast<std::uint8_t>(value & 0xFF));
+  out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
+}
+
+// LZW without a string table: a clear code before every pixel keeps every code a literal.
+ByteBuffer UncompressedLzw(const std::vector<std::uint8_t>& indices, int minCodeSize) {
+  const unsigned clear = 1u << minCodeSize;
+  const unsigned endOfData = clear + 1;
+  const int codeBits = minCodeSize + 1;
+  ByteBuffer packed;
+  unsigned accumulator = 0;
+  int bits = 0;
+  const auto put = [&](unsigned code) {
+    accumulator |= code << bits;
+    bits += codeBits;
+    while (bits >= 8) {
+      packed.push_back(static_cast<std::uint8_t>(accumulator & 0xFF));
+      accumulator >>= 8;
+      bits -= 8;
+    }
+  };
+  for (std::uint8_t index : indices) {
+    put(clear);
+    put(index);
+  }
+  put(endOfData);
+  if (bits > 0) packed.push_back(static_cast<std::uint8_t>(accumulator & 0xFF));
+  return packed;
+}
+
+}  // namespace
+
+ByteBuffer MakeGif(const GifSpec& spec) {
+  int sizeBits = 1;
+  while ((1u << sizeBits) < spec.palette.size()) ++sizeBits;
+  ByteBuffer out{'G', 'I', 'F', '8', '9', 'a'};
+  Put16(out, spec.screenWidth != 0 ? spec.screenWidth : spec.width);
+  Put16(out, spec.screenHeight != 0 ? spec.screenHeight : spec.height);
+  out.push_back(static_cast<std::uint8_t>(0x80 | 0x70 | (sizeBits - 1)));  // global table
+  out.push_back(0);                                                        // background index
+  out.push_back(0);                                                        // aspect
+  for (std::size_t i = 0; i < (1u << sizeBits); ++i) {
+    const QRgb color = i < spec.palette.size() ? spec.palette[i] : 0;
+    out.push_back(static_cast<std::uint8_t>(qRed(color)));
+    out.push_back(static_cast<std::uint8_t>(qGreen(color)));
+    out.push_back(static_cast<std::uint8_t>(qBlue(color)));
+  }
+  if (spec.transparentIndex >= 0) {
+    out.insert(out.end(), {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00,
+                           static_cast<std::uint8_t>(spec.transparentIndex), 0x00});
+  }
+  out.push_back(0x2C);
+  Put16(out, 0);
+  Put16(out, 0);
+  Put16(out, spec.width);
+  Put16(out, spec.height);
+  out.push_back(0);  // no local table, not interlaced
+  const int minCodeSize = std::max(2, sizeBits);
+  out.push_back(static_cast<std::uint8_t>(minCodeSize));
+  const ByteBuffer lzw = UncompressedLzw(spec.indices, minCodeSize);
+  for (std::size_t at = 0; at < lzw.size(); at += 255) {
+    const std::size_t length = std::min<std::size_t>(255, lzw.size() - at);
+    out.push_back(static_cast<std::uint8_t>(length));
+    out.insert(out.end(), lzw.begin() + static_cast<std::ptrdiff_t>(at),
+               lzw.begin() + static_cast<std::ptrdiff_t>(at + length));
+  }
+  out.push_back(0);     // end of image data
+  out.push_back(0x3B);  // trailer
+  return out;
+}
+
+ByteBuffer MakePcx(const PcxSpec& spec) {
+  ByteBuffer out(128, 0);
+  out[0] = 0x0A;
+  out[1] = spec.version;
+  out[2] = spec.encoding;
+  out[3] = spec.bitsPerPixel;
+  WriteLittleEndian<std::uint16_t>(&out[4], spec.xMin);
+  WriteLittleEndian<std::uint16_t>(&out[6], spec.yMin);
+  WriteLittleEndian<std::uint16_t>(&out[8], spec.xMax);
+  WriteLittleEndian<std::uint16_t>(&out[10], spec.yMax);
+  std::copy(spec.headerPalette.begin(), spec.headerPalette.end(), out.begin() + 16);
+  out[65] = spec.planes;
+  WriteLittleEndian<std::uint16_t>(&out[66], spec.bytesPerLine);
+  const auto& data = spec.planeLines;
+  for (std::size_t i = 0; i < data.size();) {
+    std::size_t run = 1;
+    while (i + run < data.size() && run < 63 && data[i + run] == data[i]) ++run;
+    if (run == 1 && data[i] < 0xC0) {
+      out.push_back(data[i]);
+    } else {
+      out.push_back(static_cast<std::uint8_t>(0xC0 | run));
+      out.push_back(data[i]);
+    }
+    i += run;
+  }
+  if (spec.trailingPalette) {
+    out.push_back(0x0C);
+    out.insert(out.end(), spec.trailingPalette->begin(), spec.trailingPalette->end());
+  }
+  return out;
+}
+
+void Patch16(ByteBuffer& bytes, std::size_t at, std::uint16_t value) {
+  if (at + 2 > bytes.size()) std::abort();
+  WriteLittleEndian<std::uint16_t>(bytes.data() + at, value);
+}
+
+void Patch32(ByteBuffer& bytes, std::size_t at, std::uint32_t value) {
+  if (at + 4 > bytes.size()) std::abort();
+  WriteLittleEndian<std::uint32_t>(bytes.data() + at, value);
+}
+
+namespace {
+
+void PutBigEndian32(ByteBuffer& bytes, std::size_t at, std::uint32_t value) {
+  for (std::size_t i = 0; i < 4; ++i) {
+    bytes.at(at + i) = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+  }
+}
+
+}  // namespace
+
+ByteBuffer WithPngSize(ByteBuffer png, std::uint32_t width, std::uint32_t height) {
+  constexpr std::size_t kIhdrType = 12;  // after the signature and the chunk length
+  PutBigEndian32(png, kIhdrType + 4, width);
+  PutBigEndian32(png, kIhdrType + 8, height);
+  const auto crc = crc32(0, png.data() + kIhdrType, 4 + 13);
+  PutBigEndian32(png, kIhdrType + 4 + 13, static_cast<std::uint32_t>(crc));
+  return png;
+}
+
+ByteBuffer WithJpegSize(ByteBuffer jpeg, std::uint16_t width, std::uint16_t height) {
+  std::size_t frame = FindJpegMarker(jpeg, 0xC0);
+  if (frame == ByteBuffer::size_type(-1)) frame = FindJpegMarker(jpeg, 0xC2);
+  // FF C0, length (2), precision (1), height (2), width (2), all big-endian
+  jpeg.at(frame + 5) = static_cast<std::uint8_t>(height >> 8);
+  jpeg.at(frame + 6) = static_cast<std::uint8_t>(height & 0xFF);
+  jpeg.at(frame + 7) = static_cast<std::uint8_t>(width >> 8);
+  jpeg.at(frame + 8) = static_cast<std::uint8_t>(width & 0xFF);
+  return jpeg;
+}
+
+ByteBuffer Cut(const ByteBuffer& bytes, std::size_t size) {
+  return ByteBuffer(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
+}
+
+}  // namespace plakora::testing
