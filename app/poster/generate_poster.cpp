@@ -8,7 +8,9 @@
 #include "imaging/little_endian.h"
 #include "poster_names.h"
 #include "runtime/files/write_file_atomically.h"
+#include "runtime/picture/decode_picture.h"
 #include "runtime/picture/jpeg_encoder.h"
+#include "runtime/qr/find_qr_codes.h"
 
 namespace plakora {
 namespace {
@@ -51,6 +53,11 @@ PosterResult GeneratePoster(CapturableWindow& window, const PosterRequest& reque
     return result;
   }
   result.error = WriteFileAtomically(result.filePath, jpeg).error;
+  if (result.ok() && !request.expectedQrCodes.isEmpty()) {
+    // What a customer's phone sees: the encoded poster, not the window.
+    result.qrCodesKept =
+        PosterKeepsQrCodes(request.expectedQrCodes, FindQrCodes(DecodePicture(jpeg)));
+  }
   return result;
 }
 

@@ -26,6 +26,7 @@
 #include "runtime/picture/decode_picture.h"
 #include "runtime/platform/desktop_folder.h"
 #include "runtime/platform/shell_open.h"
+#include "runtime/qr/find_qr_codes.h"
 
 namespace plakora {
 namespace {
@@ -179,18 +180,24 @@ void MainWindow::onLoadPictureClicked() {
   }
   if (!baseBox_->setPictureBytes(read.bytes)) {
     statusEdit_->setText(QStringLiteral("载入失败 -> %1，无法识别为图片").arg(name));
+    return;
   }
+  baseQrCodes_ = FindQrCodes(DecodePicture(read.bytes));
 }
 
 void MainWindow::onGenerateClicked() {
   const QString amount = amountLabel_->caption();
   WidgetWindowCapture capture(this);
   const PosterResult result =
-      GeneratePoster(capture, {GetDesktopFolder(), currentDeviceText, amount});
+      GeneratePoster(capture, {GetDesktopFolder(), currentDeviceText, amount, baseQrCodes_});
   const QString name = currentDeviceText + amount + QStringLiteral("元");
-  statusEdit_->setText(result.ok() ? QStringLiteral("生成完毕 -> ") + name
-                                   : QStringLiteral("生成失败 -> ") + name +
-                                         QStringLiteral("，") + result.error);
+  if (!result.ok()) {
+    statusEdit_->setText(QStringLiteral("生成失败 -> ") + name + QStringLiteral("，") + result.error);
+  } else if (!result.qrCodesKept) {
+    statusEdit_->setText(QStringLiteral("生成完毕 -> ") + name + QStringLiteral("，二维码无法识别"));
+  } else {
+    statusEdit_->setText(QStringLiteral("生成完毕 -> ") + name);
+  }
 }
 
 void MainWindow::onPreviewClicked() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QHash>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -57,6 +58,7 @@ class MainWindow : public QWidget {
 
   std::unique_ptr<FileChooser> fileChooser_;
   QString lastChosenFile_;
+  QStringList baseQrCodes_;  // the codes found in the loaded picture, at its own size
   QHash<ControlName, QWidget*> controls_;
 
   PictureBox* headerBox_ = nullptr;

@@ -43,7 +43,7 @@ void RefuseMissingPixelData(j_common_ptr common, int level) {
 
 // Picks the smallest DCT scale whose output still covers the box in both directions.
 void ChooseScale(j_decompress_ptr codec, QSize fitBox) {
-  if (!fitBox.isValid() || fitBox.isEmpty()) return;
+  if (fitBox.isEmpty()) return;
   for (unsigned int eighths : {1u, 2u, 4u, 8u}) {
     codec->scale_num = eighths;
     codec->scale_denom = 8;

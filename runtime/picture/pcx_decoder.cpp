@@ -150,11 +150,12 @@ QImage DecodePcx(ByteView bytes) {
     data = data.first(data.size() - kTrailingPaletteSize);  // the palette is not pixel data
   }
 
-  // A run of 63 bytes takes two input bytes; a header asking for far more than the data can
+  // Two input bytes make at most 63 output bytes; a header asking for more than the data can
   // hold is refused before the picture is allocated.
   const std::size_t lineBytes = header.planes * header.bytesPerPlaneLine;
-  const std::size_t neededBytes = lineBytes * static_cast<std::size_t>(header.height);
-  if (data.size() / 2 < (neededBytes + 62) / 63) return {};
+  const std::uint64_t neededBytes = std::uint64_t{lineBytes} * std::uint64_t(header.height);
+  const std::uint64_t mostBytes = std::uint64_t{data.size()} / 2 * 63 + data.size() % 2;
+  if (mostBytes < neededBytes) return {};
 
   QImage image(header.width, header.height,
                header.layout == Layout::Rgba ? QImage::Format_ARGB32 : QImage::Format_RGB32);

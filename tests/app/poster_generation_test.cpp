@@ -17,6 +17,7 @@
 #include "app/window/main_window.h"
 #include "app_test_support.h"
 #include "runtime/picture/decode_picture.h"
+#include "tests/runtime/qr/qr_pictures.h"
 
 using namespace plakora;
 using namespace plakora::testing;
@@ -184,6 +185,34 @@ class PosterGenerationTest : public QObject {
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
     QCOMPARE(window.statusEdit()->text(), QString("生成完毕 -> 1号设备_10元"));
     QVERIFY(window.baseBox()->hasPicture());
+  }
+
+  void posterIsCheckedForTheQrCodeOfThePicture_data() {
+    QTest::addColumn<QRectF>("symbol");  // where the code goes in a 1242 × 1678 picture
+    QTest::addColumn<QString>("status");
+    QTest::newRow("clear code where the poster leaves room")
+        << QRectF(340, 580, 560, 560) << "生成完毕 -> 1号设备_10元";
+    QTest::newRow("code under the header strip")
+        << QRectF(400, 20, 220, 220) << "生成完毕 -> 1号设备_10元，二维码无法识别";
+    QTest::newRow("code under the caption")
+        << QRectF(480, 1250, 180, 180) << "生成完毕 -> 1号设备_10元，二维码无法识别";
+    QTest::newRow("no code") << QRectF() << "生成完毕 -> 1号设备_10元";
+  }
+  void posterIsCheckedForTheQrCodeOfThePicture() {
+    QFETCH(QRectF, symbol);
+    QFETCH(QString, status);
+    QImage picture = test::GreenPicture(QSize(1242, 1678));
+    if (!symbol.isNull()) test::DrawQrCode(picture, "wxp://f2f0plakora测试", symbol);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("mine.png");
+    QVERIFY(picture.save(path, "PNG"));
+    QStringList answers = {path};
+    MainWindow window(std::make_unique<ScriptedFileChooser>(&answers));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
+    Generate(window);
+    QCOMPARE(window.statusEdit()->text(), status);
   }
 
   void previewOpensTheFolderThenTheFile() {

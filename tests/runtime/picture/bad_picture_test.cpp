@@ -46,15 +46,15 @@ ByteBuffer Gif() {
                   .indices = {0, 1, 0, 1, 1, 0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0}});
 }
 ByteBuffer ProgressiveJpeg() {
-  LibjpegSpec spec{.width = 64, .height = 64, .progressive = true};
-  for (int i = 0; i < 64 * 64 * 3; ++i) spec.samples.push_back(static_cast<std::uint8_t>(i * 7));
-  return LibjpegEncoded(spec);
+  LibjpegPicture picture{.width = 64, .height = 64, .progressive = true};
+  for (int i = 0; i < 64 * 64 * 3; ++i) picture.samples.push_back(static_cast<std::uint8_t>(i * 7));
+  return LibjpegEncoded(picture);
 }
 ByteBuffer Pcx() {
-  PcxSpec spec{.bitsPerPixel = 8, .planes = 3, .xMax = 15, .yMax = 15, .bytesPerLine = 16};
+  PcxPicture picture{.bitsPerPixel = 8, .planes = 3, .xMax = 15, .yMax = 15, .bytesPerLine = 16};
   for (int i = 0; i < 16 * 16 * 3; ++i)
-    spec.planeLines.push_back(static_cast<std::uint8_t>(i * 13));
-  return MakePcx(spec);
+    picture.planeLines.push_back(static_cast<std::uint8_t>(i * 13));
+  return MakePcx(picture);
 }
 
 ByteBuffer Cuts(ByteBuffer (*make)(), double fraction) {
@@ -108,7 +108,7 @@ ByteBuffer PngIcon(const ByteBuffer& png) {
   return bytes;
 }
 
-// Pixel data with a gap: a skip leaves pixels that nothing writes.
+// A 4×2 8-bit run-length BMP with the given pixel stream.
 ByteBuffer RunLengthBmp(const ByteBuffer& pixels) {
   ByteBuffer out(14 + 40 + 2 * 4, 0);
   out[0] = 'B';
@@ -125,15 +125,15 @@ ByteBuffer RunLengthBmp(const ByteBuffer& pixels) {
   return out;
 }
 
-ByteBuffer PcxWith(std::function<void(PcxSpec&)> edit) {
-  PcxSpec spec{.bitsPerPixel = 8,
-               .planes = 1,
-               .xMax = 3,
-               .yMax = 3,
-               .bytesPerLine = 4,
-               .planeLines = std::vector<std::uint8_t>(16, 9)};
-  edit(spec);
-  return MakePcx(spec);
+ByteBuffer PcxWith(std::function<void(PcxPicture&)> edit) {
+  PcxPicture picture{.bitsPerPixel = 8,
+                     .planes = 1,
+                     .xMax = 3,
+                     .yMax = 3,
+                     .bytesPerLine = 4,
+                     .planeLines = std::vector<std::uint8_t>(16, 9)};
+  edit(picture);
+  return MakePcx(picture);
 }
 
 const BadCase kBadCases[] = {
@@ -232,43 +232,43 @@ const BadCase kBadCases[] = {
     {"pcx_cut_in_pixels", [] { return Cuts(Pcx, 0.6); }},
     {"pcx_cut_inside_a_run",
      [] {
-       ByteBuffer b = PcxWith([](PcxSpec&) {});
+       ByteBuffer b = PcxWith([](PcxPicture&) {});
        b.pop_back();
        return b;
      }},
-    {"pcx_line_bytes_zero", [] { return PcxWith([](PcxSpec& s) { s.bytesPerLine = 0; }); }},
-    {"pcx_line_bytes_too_few", [] { return PcxWith([](PcxSpec& s) { s.bytesPerLine = 3; }); }},
-    {"pcx_line_bytes_huge", [] { return PcxWith([](PcxSpec& s) { s.bytesPerLine = 65535; }); }},
+    {"pcx_line_bytes_zero", [] { return PcxWith([](PcxPicture& s) { s.bytesPerLine = 0; }); }},
+    {"pcx_line_bytes_too_few", [] { return PcxWith([](PcxPicture& s) { s.bytesPerLine = 3; }); }},
+    {"pcx_line_bytes_huge", [] { return PcxWith([](PcxPicture& s) { s.bytesPerLine = 65535; }); }},
     {"pcx_x_max_below_x_min",
      [] {
-       return PcxWith([](PcxSpec& s) {
+       return PcxWith([](PcxPicture& s) {
          s.xMin = 10;
          s.xMax = 3;
        });
      }},
     {"pcx_y_max_below_y_min",
      [] {
-       return PcxWith([](PcxSpec& s) {
+       return PcxWith([](PcxPicture& s) {
          s.yMin = 10;
          s.yMax = 3;
        });
      }},
     {"pcx_claims_65536_square",
      [] {
-       return PcxWith([](PcxSpec& s) {
+       return PcxWith([](PcxPicture& s) {
          s.xMax = s.yMax = 65535;
          s.bytesPerLine = 65535;
        });
      }},
     {"pcx_claims_8000_square",
      [] {
-       return PcxWith([](PcxSpec& s) {
+       return PcxWith([](PcxPicture& s) {
          s.xMax = s.yMax = 7999;
          s.bytesPerLine = 8000;
        });
      }},
-    {"pcx_unsupported_planes", [] { return PcxWith([](PcxSpec& s) { s.planes = 2; }); }},
-    {"pcx_unsupported_depth", [] { return PcxWith([](PcxSpec& s) { s.bitsPerPixel = 4; }); }},
+    {"pcx_unsupported_planes", [] { return PcxWith([](PcxPicture& s) { s.planes = 2; }); }},
+    {"pcx_unsupported_depth", [] { return PcxWith([](PcxPicture& s) { s.bitsPerPixel = 4; }); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Inputs, RefusesBadPicture, ::testing::ValuesIn(kBadCases),

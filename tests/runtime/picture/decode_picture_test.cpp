@@ -134,35 +134,35 @@ std::vector<std::uint8_t> Repeat(std::vector<std::uint8_t> pattern, std::size_t 
 
 // 16×16 JPEG: top half one CMYK ink mix, bottom half another, both as Adobe stores them.
 ByteBuffer CmykJpeg(std::optional<J_COLOR_SPACE> stored) {
-  LibjpegSpec spec{.width = 16, .height = 16, .components = 4, .inColorSpace = JCS_CMYK};
-  spec.storedColorSpace = stored;
-  spec.samples = Repeat({255, 0, 0, 255}, 16 * 8);           // magenta + yellow ink: red
+  LibjpegPicture picture{.width = 16, .height = 16, .components = 4, .inColorSpace = JCS_CMYK};
+  picture.storedColorSpace = stored;
+  picture.samples = Repeat({255, 0, 0, 255}, 16 * 8);        // magenta + yellow ink: red
   const auto bottom = Repeat({255, 255, 255, 127}, 16 * 8);  // half black ink: grey
-  spec.samples.insert(spec.samples.end(), bottom.begin(), bottom.end());
-  return LibjpegEncoded(spec);
+  picture.samples.insert(picture.samples.end(), bottom.begin(), bottom.end());
+  return LibjpegEncoded(picture);
 }
 
 ByteBuffer GreyJpeg() {
-  LibjpegSpec spec{.width = 16, .height = 8, .components = 1, .inColorSpace = JCS_GRAYSCALE};
+  LibjpegPicture picture{.width = 16, .height = 8, .components = 1, .inColorSpace = JCS_GRAYSCALE};
   std::vector<std::uint8_t> row = Repeat({40}, 8);  // left half dark, right half light
   const auto right = Repeat({200}, 8);
   row.insert(row.end(), right.begin(), right.end());
-  spec.samples = Repeat(row, 8);
-  return LibjpegEncoded(spec);
+  picture.samples = Repeat(row, 8);
+  return LibjpegEncoded(picture);
 }
 
 ByteBuffer ProgressiveJpeg() {
   const QImage blocks = Blocks(32, 16, 16, {kRed, kBlue});
-  LibjpegSpec spec{.width = 32, .height = 16, .progressive = true};
+  LibjpegPicture picture{.width = 32, .height = 16, .progressive = true};
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 32; ++x) {
       const QRgb c = blocks.pixel(x, y);
-      spec.samples.insert(spec.samples.end(),
-                          {static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
-                           static_cast<std::uint8_t>(qBlue(c))});
+      picture.samples.insert(picture.samples.end(), {static_cast<std::uint8_t>(qRed(c)),
+                                                     static_cast<std::uint8_t>(qGreen(c)),
+                                                     static_cast<std::uint8_t>(qBlue(c))});
     }
   }
-  return LibjpegEncoded(spec);
+  return LibjpegEncoded(picture);
 }
 
 std::vector<std::uint8_t> Gradient768() {

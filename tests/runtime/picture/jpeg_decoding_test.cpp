@@ -46,21 +46,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return row.param.name; });
 
 TEST(JpegScaling, ScalesGreyAndCmykToo) {
-  LibjpegSpec grey{.width = 64, .height = 64, .components = 1, .inColorSpace = JCS_GRAYSCALE};
+  LibjpegPicture grey{.width = 64, .height = 64, .components = 1, .inColorSpace = JCS_GRAYSCALE};
   grey.samples.assign(64 * 64, 90);
-  LibjpegSpec cmyk{.width = 64, .height = 64, .components = 4, .inColorSpace = JCS_CMYK};
+  LibjpegPicture cmyk{.width = 64, .height = 64, .components = 4, .inColorSpace = JCS_CMYK};
   cmyk.samples.assign(64 * 64 * 4, 255);
-  for (const LibjpegSpec& spec : {grey, cmyk}) {
-    const QImage image = DecodePicture(LibjpegEncoded(spec), QSize(16, 16));
+  for (const LibjpegPicture& picture : {grey, cmyk}) {
+    const QImage image = DecodePicture(LibjpegEncoded(picture), QSize(16, 16));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(16, 16));
   }
 }
 
 ByteBuffer ProgressiveFixture() {
-  LibjpegSpec spec{.width = 16, .height = 16, .progressive = true};
-  spec.samples.assign(16 * 16 * 3, 128);
-  return LibjpegEncoded(spec);
+  LibjpegPicture picture{.width = 16, .height = 16, .progressive = true};
+  picture.samples.assign(16 * 16 * 3, 128);
+  return LibjpegEncoded(picture);
 }
 
 // Repeated scans only warn in libjpeg; a flood of them must not be decoded scan after scan.

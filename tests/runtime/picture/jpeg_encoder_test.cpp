@@ -6,8 +6,11 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+// clang-format off
+#include <cstdio>  // jpeglib.h needs FILE and size_t first
+#include <jpeglib.h>
+// clang-format on
 
-#include "picture_fixtures.h"  // for jpeglib.h
 #include "runtime/picture/decode_picture.h"
 
 namespace plakora {

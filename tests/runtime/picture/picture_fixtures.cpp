@@ -33,7 +33,7 @@ QImage Blocks(int width, int height, int block, const std::vector<QRgb>& colors)
   return image;
 }
 
-ByteBuffer LibjpegEncoded(const LibjpegSpec& spec) {
+ByteBuffer LibjpegEncoded(const LibjpegPicture& picture) {
   jpeg_compress_struct codec{};
   jpeg_error_mgr errors{};
   codec.err = jpeg_std_error(&errors);  // exits on error: fixtures are always valid
@@ -41,18 +41,18 @@ ByteBuffer LibjpegEncoded(const LibjpegSpec& spec) {
   unsigned char* out = nullptr;
   unsigned long outSize = 0;
   jpeg_mem_dest(&codec, &out, &outSize);
-  codec.image_width = static_cast<JDIMENSION>(spec.width);
-  codec.image_height = static_cast<JDIMENSION>(spec.height);
-  codec.input_components = spec.components;
-  codec.in_color_space = spec.inColorSpace;
+  codec.image_width = static_cast<JDIMENSION>(picture.width);
+  codec.image_height = static_cast<JDIMENSION>(picture.height);
+  codec.input_components = picture.components;
+  codec.in_color_space = picture.inColorSpace;
   jpeg_set_defaults(&codec);
-  if (spec.storedColorSpace) jpeg_set_colorspace(&codec, *spec.storedColorSpace);
+  if (picture.storedColorSpace) jpeg_set_colorspace(&codec, *picture.storedColorSpace);
   jpeg_set_quality(&codec, 95, TRUE);
-  if (spec.progressive) jpeg_simple_progression(&codec);
+  if (picture.progressive) jpeg_simple_progression(&codec);
   jpeg_start_compress(&codec, TRUE);
-  const auto rowSize = static_cast<std::size_t>(spec.width * spec.components);
+  const auto rowSize = static_cast<std::size_t>(picture.width * picture.components);
   while (codec.next_scanline < codec.image_height) {
-    auto* row = const_cast<JSAMPROW>(spec.samples.data() + codec.next_scanline * rowSize);
+    auto* row = const_cast<JSAMPROW>(picture.samples.data() + codec.next_scanline * rowSize);
     jpeg_write_scanlines(&codec, &row, 1);
   }
   jpeg_finish_compress(&codec);
@@ -121,34 +121,34 @@ ByteBuffer UncompressedLzw(const std::vector<std::uint8_t>& indices, int minCode
 
 }  // namespace
 
-ByteBuffer MakeGif(const GifSpec& spec) {
+ByteBuffer MakeGif(const GifPicture& picture) {
   int sizeBits = 1;
-  while ((1u << sizeBits) < spec.palette.size()) ++sizeBits;
+  while ((1u << sizeBits) < picture.palette.size()) ++sizeBits;
   ByteBuffer out{'G', 'I', 'F', '8', '9', 'a'};
-  Put16(out, spec.screenWidth != 0 ? spec.screenWidth : spec.width);
-  Put16(out, spec.screenHeight != 0 ? spec.screenHeight : spec.height);
+  Put16(out, picture.screenWidth != 0 ? picture.screenWidth : picture.width);
+  Put16(out, picture.screenHeight != 0 ? picture.screenHeight : picture.height);
   out.push_back(static_cast<std::uint8_t>(0x80 | 0x70 | (sizeBits - 1)));  // global table
   out.push_back(0);                                                        // background index
   out.push_back(0);                                                        // aspect
   for (std::size_t i = 0; i < (1u << sizeBits); ++i) {
-    const QRgb color = i < spec.palette.size() ? spec.palette[i] : 0;
+    const QRgb color = i < picture.palette.size() ? picture.palette[i] : 0;
     out.push_back(static_cast<std::uint8_t>(qRed(color)));
     out.push_back(static_cast<std::uint8_t>(qGreen(color)));
     out.push_back(static_cast<std::uint8_t>(qBlue(color)));
   }
-  if (spec.transparentIndex >= 0) {
+  if (picture.transparentIndex >= 0) {
     out.insert(out.end(), {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00,
-                           static_cast<std::uint8_t>(spec.transparentIndex), 0x00});
+                           static_cast<std::uint8_t>(picture.transparentIndex), 0x00});
   }
   out.push_back(0x2C);
   Put16(out, 0);
   Put16(out, 0);
-  Put16(out, spec.width);
-  Put16(out, spec.height);
+  Put16(out, picture.width);
+  Put16(out, picture.height);
   out.push_back(0);  // no local table, not interlaced
   const int minCodeSize = std::max(2, sizeBits);
   out.push_back(static_cast<std::uint8_t>(minCodeSize));
-  const ByteBuffer lzw = UncompressedLzw(spec.indices, minCodeSize);
+  const ByteBuffer lzw = UncompressedLzw(picture.indices, minCodeSize);
   for (std::size_t at = 0; at < lzw.size(); at += 255) {
     const std::size_t length = std::min<std::size_t>(255, lzw.size() - at);
     out.push_back(static_cast<std::uint8_t>(length));
@@ -160,20 +160,20 @@ ByteBuffer MakeGif(const GifSpec& spec) {
   return out;
 }
 
-ByteBuffer MakePcx(const PcxSpec& spec) {
+ByteBuffer MakePcx(const PcxPicture& picture) {
   ByteBuffer out(128, 0);
   out[0] = 0x0A;
-  out[1] = spec.version;
-  out[2] = spec.encoding;
-  out[3] = spec.bitsPerPixel;
-  WriteLittleEndian<std::uint16_t>(&out[4], spec.xMin);
-  WriteLittleEndian<std::uint16_t>(&out[6], spec.yMin);
-  WriteLittleEndian<std::uint16_t>(&out[8], spec.xMax);
-  WriteLittleEndian<std::uint16_t>(&out[10], spec.yMax);
-  std::copy(spec.headerPalette.begin(), spec.headerPalette.end(), out.begin() + 16);
-  out[65] = spec.planes;
-  WriteLittleEndian<std::uint16_t>(&out[66], spec.bytesPerLine);
-  const auto& data = spec.planeLines;
+  out[1] = picture.version;
+  out[2] = picture.encoding;
+  out[3] = picture.bitsPerPixel;
+  WriteLittleEndian<std::uint16_t>(&out[4], picture.xMin);
+  WriteLittleEndian<std::uint16_t>(&out[6], picture.yMin);
+  WriteLittleEndian<std::uint16_t>(&out[8], picture.xMax);
+  WriteLittleEndian<std::uint16_t>(&out[10], picture.yMax);
+  std::copy(picture.headerPalette.begin(), picture.headerPalette.end(), out.begin() + 16);
+  out[65] = picture.planes;
+  WriteLittleEndian<std::uint16_t>(&out[66], picture.bytesPerLine);
+  const auto& data = picture.planeLines;
   for (std::size_t i = 0; i < data.size();) {
     std::size_t run = 1;
     while (i + run < data.size() && run < 63 && data[i + run] == data[i]) ++run;
@@ -185,9 +185,9 @@ ByteBuffer MakePcx(const PcxSpec& spec) {
     }
     i += run;
   }
-  if (spec.trailingPalette) {
+  if (picture.trailingPalette) {
     out.push_back(0x0C);
-    out.insert(out.end(), spec.trailingPalette->begin(), spec.trailingPalette->end());
+    out.insert(out.end(), picture.trailingPalette->begin(), picture.trailingPalette->end());
   }
   return out;
 }

@@ -23,7 +23,7 @@ ByteBuffer QtEncoded(const QImage& image, const char* format, int quality = -1);
 // A picture of flat colour blocks, `block` pixels square, colours taken in turn from `colors`.
 QImage Blocks(int width, int height, int block, const std::vector<QRgb>& colors);
 
-struct LibjpegSpec {
+struct LibjpegPicture {
   int width = 0;
   int height = 0;
   int components = 3;  // samples per pixel in `samples`
@@ -32,12 +32,12 @@ struct LibjpegSpec {
   bool progressive = false;
   std::vector<std::uint8_t> samples{};  // rows top to bottom, no padding
 };
-ByteBuffer LibjpegEncoded(const LibjpegSpec& spec);
+ByteBuffer LibjpegEncoded(const LibjpegPicture& picture);
 
 // The JPEG with its last scan repeated `times` more times before the end marker.
 ByteBuffer WithLastScanRepeated(const ByteBuffer& jpeg, int times);
 
-struct GifSpec {
+struct GifPicture {
   int width = 0;
   int height = 0;
   std::vector<QRgb> palette{};          // 2, 4, 8 ... 256 entries
@@ -46,9 +46,9 @@ struct GifSpec {
   int screenWidth = 0;  // 0: the image's size
   int screenHeight = 0;
 };
-ByteBuffer MakeGif(const GifSpec& spec);
+ByteBuffer MakeGif(const GifPicture& picture);
 
-struct PcxSpec {
+struct PcxPicture {
   std::uint8_t version = 5;
   std::uint8_t encoding = 1;
   std::uint8_t bitsPerPixel = 8;
@@ -60,7 +60,7 @@ struct PcxSpec {
   std::optional<std::vector<std::uint8_t>> trailingPalette{};  // 768 bytes after 0x0C
 };
 // Run-length encodes the lines as one stream, so runs may cross line ends.
-ByteBuffer MakePcx(const PcxSpec& spec);
+ByteBuffer MakePcx(const PcxPicture& picture);
 
 // A little-endian write into a fixture, for lying headers.
 void Patch16(ByteBuffer& bytes, std::size_t at, std::uint16_t value);
