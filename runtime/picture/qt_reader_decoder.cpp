@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImageReader>
 
+#include "runtime/picture/decode_picture.h"
 #include "runtime/picture/picture_decoders.h"
 
 namespace plakora {
@@ -50,6 +51,12 @@ QImage DecodeWithQtReader(ByteView bytes, PictureFormat format) {
                                             static_cast<qsizetype>(bytes.size()));
   QBuffer buffer(&data);
   if (!buffer.open(QIODevice::ReadOnly)) return {};
+  // Qt's own limit (128 MiB) would refuse pictures the other decoders take.
+  static const bool limitSet = [] {
+    QImageReader::setAllocationLimit(static_cast<int>(kMaxDecodedPixelBytes >> 20));
+    return true;
+  }();
+  (void)limitSet;
   QImageReader reader(&buffer, formatName);
   reader.setAutoDetectImageFormat(false);  // the content was sniffed; no second guess
   if (format == PictureFormat::Ico || format == PictureFormat::Cur) JumpToLargestIcon(reader);
