@@ -43,6 +43,11 @@ bool IsCompleteGif(ByteView bytes) {
       if (!SkipSubBlocks(bytes, pos)) return false;
     } else if (block == kImage) {
       if (pos + kImageDescriptorSize > bytes.size()) return false;
+      // A frame of no pixels is no picture; Qt would still scatter its data over the screen.
+      if (ReadLittleEndian<std::uint16_t>(bytes, pos + 4) == 0 ||
+          ReadLittleEndian<std::uint16_t>(bytes, pos + 6) == 0) {
+        return false;
+      }
       pos += kImageDescriptorSize + ColorTableSize(bytes[pos + kImageDescriptorSize - 1]);
       ++pos;  // minimum code size
       return SkipSubBlocks(bytes, pos);

@@ -2,6 +2,9 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "runtime/picture/decode_picture.h"
 #include "runtime/picture/picture_decoders.h"
@@ -24,11 +27,18 @@ const char* QtFormatName(PictureFormat format) {
   }
 }
 
-// Icon files often list a 16×16 image first; the poster wants the largest one.
-void JumpToLargestIcon(QImageReader& reader) {
+// Icon files often list a 16×16 image first; the poster wants the largest one. Only entries
+// the file really holds are visited: its count may claim 65535, and Qt warns for each missing.
+void JumpToLargestIcon(QImageReader& reader, std::size_t fileSize) {
+  constexpr std::size_t kDirectoryHeader = 6;
+  constexpr std::size_t kDirectoryEntry = 16;
+  const auto present = static_cast<int>(std::min<std::size_t>(
+      fileSize > kDirectoryHeader ? (fileSize - kDirectoryHeader) / kDirectoryEntry : 0,
+      std::numeric_limits<std::uint16_t>::max()));
+  const int entries = std::min(reader.imageCount(), present);
   int best = 0;
   qint64 bestArea = -1;
-  for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
+  for (int i = 0; i < entries && reader.jumpToImage(i); ++i) {
     const QSize size = reader.size();
     const qint64 area = qint64{size.width()} * size.height();
     if (area > bestArea) {
@@ -59,7 +69,9 @@ QImage DecodeWithQtReader(ByteView bytes, PictureFormat format) {
   (void)limitSet;
   QImageReader reader(&buffer, formatName);
   reader.setAutoDetectImageFormat(false);  // the content was sniffed; no second guess
-  if (format == PictureFormat::Ico || format == PictureFormat::Cur) JumpToLargestIcon(reader);
+  if (format == PictureFormat::Ico || format == PictureFormat::Cur) {
+    JumpToLargestIcon(reader, bytes.size());
+  }
   // The reader's size is only a hint (an icon's directory entry, a GIF frame); the checks above
   // and Qt's own allocation limit cover what it misses.
   const QSize hinted = reader.size();

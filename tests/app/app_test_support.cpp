@@ -1,10 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "app_test_support.h"
 
+#include <QLineEdit>
 #include <QPainter>
+#include <QTest>
 #include <QWidget>
 
+#include "app/window/main_window.h"
+
 namespace plakora::testing {
+
+void TypeAmount(MainWindow& window, const QString& text) {
+  QLineEdit* edit = window.amountEdit();
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
 
 QImage Paint(QWidget* widget) {
   QImage image(widget->size(), QImage::Format_RGB32);

@@ -10,6 +10,10 @@
 
 class QWidget;
 
+namespace plakora {
+class MainWindow;
+}
+
 namespace plakora::testing {
 
 // Answers the open-file dialog from a script: each call takes the next answer; an empty
@@ -26,6 +30,9 @@ class ScriptedFileChooser : public FileChooser {
  private:
   QStringList* answers_;
 };
+
+// Replaces the amount the way a user does: select all, delete, type.
+void TypeAmount(MainWindow& window, const QString& text);
 
 // What the widget paints, at scale 1, as an RGB32 image.
 QImage Paint(QWidget* widget);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -33,14 +34,6 @@ void PickDevice(MainWindow& window, int index) {
   QTest::keyClick(list, Qt::Key_Return);
 }
 
-void TypeAmount(MainWindow& window, const QString& text) {
-  QLineEdit* edit = window.amountEdit();
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  QTest::keyClicks(edit, text);
-}
-
 QString SolidPicture(const QTemporaryDir& dir, const QString& name, QColor colour, const char* format) {
   QImage image(120, 90, QImage::Format_RGB32);
   image.fill(colour);
@@ -48,6 +41,31 @@ QString SolidPicture(const QTemporaryDir& dir, const QString& name, QColor colou
   image.save(path, format);
   return path;
 }
+
+// Half of the file at `from`, written to `to`.
+bool CutCopy(const QString& from, const QString& to) {
+  QFile source(from);
+  QFile target(to);
+  if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly)) return false;
+  const QByteArray bytes = source.readAll();
+  return !bytes.isEmpty() && target.write(bytes.left(bytes.size() / 2)) == bytes.size() / 2;
+}
+
+// Answers from a script, and deletes the file named `vanishing` after choosing it, as another
+// program might between the dialog closing and the file being read.
+class VanishingFileChooser : public ScriptedFileChooser {
+ public:
+  VanishingFileChooser(QStringList* answers, QString vanishing)
+      : ScriptedFileChooser(answers), vanishing_(std::move(vanishing)) {}
+  QString chooseFileToOpen(QWidget* parent, const QString& previous) override {
+    const QString path = ScriptedFileChooser::chooseFileToOpen(parent, previous);
+    if (QFileInfo(path).fileName() == vanishing_) QFile::remove(path);
+    return path;
+  }
+
+ private:
+  QString vanishing_;
+};
 
 }  // namespace
 
@@ -60,9 +78,12 @@ class PosterEditingTest : public QObject {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("digit");
     QTest::addColumn<QString>("deviceText");
-    QTest::newRow("first") << 0 << "1" << "1号设备";
-    QTest::newRow("third") << 2 << "3" << "3号设备";
-    QTest::newRow("fifth") << 4 << "5" << "5号设备";
+    QTest::newRow("first") << 0 << "1"
+                           << "1号设备";
+    QTest::newRow("third") << 2 << "3"
+                           << "3号设备";
+    QTest::newRow("fifth") << 4 << "5"
+                           << "5号设备";
   }
   void pickingADeviceSetsDigitAndText() {
     QFETCH(int, index);
@@ -178,11 +199,24 @@ class PosterEditingTest : public QObject {
   void failedLoadsKeepThePicture_data() {
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("status");
-    QTest::newRow("cancel") << "" << "生成完毕 -> 1号设备10元";
-    QTest::newRow("text file") << "notes.txt" << "载入失败 -> notes.txt，无法识别为图片";
-    QTest::newRow("empty file") << "empty.png" << "载入失败 -> empty.png，无法识别为图片";
-    QTest::newRow("missing file") << "gone.png" << "载入失败 -> gone.png，文件不存在";
-    QTest::newRow("directory") << "folder" << "载入失败 -> folder，这是一个文件夹";
+    QTest::newRow("cancel") << ""
+                            << "生成完毕 -> 1号设备10元";
+    QTest::newRow("text file") << "notes.txt"
+                               << "载入失败 -> notes.txt，无法识别为图片";
+    QTest::newRow("empty file") << "empty.png"
+                                << "载入失败 -> empty.png，无法识别为图片";
+    QTest::newRow("missing file") << "gone.png"
+                                  << "载入失败 -> gone.png，文件不存在";
+    QTest::newRow("directory") << "folder"
+                               << "载入失败 -> folder，这是一个文件夹";
+    QTest::newRow("truncated jpeg") << "cut.jpg"
+                                    << "载入失败 -> cut.jpg，无法识别为图片";
+    QTest::newRow("truncated png") << "cut.png"
+                                   << "载入失败 -> cut.png，无法识别为图片";
+    QTest::newRow("no read permission") << "locked.png"
+                                        << "载入失败 -> locked.png，无法打开文件";
+    QTest::newRow("vanishes after choosing") << "vanishing.png"
+                                             << "载入失败 -> vanishing.png，文件不存在";
   }
   void failedLoadsKeepThePicture() {
     QFETCH(QString, choice);
@@ -196,10 +230,19 @@ class PosterEditingTest : public QObject {
     QVERIFY(empty.open(QIODevice::WriteOnly));
     empty.close();
     QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QVERIFY(CutCopy(SolidPicture(dir, "whole.jpg", Qt::green, "JPG"), dir.filePath("cut.jpg")));
+    QVERIFY(CutCopy(SolidPicture(dir, "whole.png", Qt::green, "PNG"), dir.filePath("cut.png")));
+    const QString locked = SolidPicture(dir, "locked.png", Qt::green, "PNG");
+    QVERIFY(QFile::setPermissions(locked, QFile::WriteOwner));
+    if (choice == "locked.png" && QFile(locked).open(QIODevice::ReadOnly)) {
+      QSKIP("this user reads files whatever their permission bits (root)");
+    }
+    SolidPicture(dir, "vanishing.png", Qt::green, "PNG");
 
     QStringList answers = {SolidPicture(dir, "blue.png", QColor(0, 0, 255), "PNG"),
-                           choice.isEmpty() ? QString() : dir.filePath(choice)};
-    MainWindow window(std::make_unique<ScriptedFileChooser>(&answers));
+                           choice.isEmpty() ? QString() : dir.filePath(choice),
+                           SolidPicture(dir, "red.png", QColor(255, 0, 0), "PNG")};
+    MainWindow window(std::make_unique<VanishingFileChooser>(&answers, "vanishing.png"));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
@@ -208,6 +251,10 @@ class PosterEditingTest : public QObject {
     QCOMPARE(window.statusEdit()->text(), status);
     QCOMPARE(Paint(&window).copy(0, 80, 384, 440), before.copy(0, 80, 384, 440));
     QVERIFY(window.baseBox()->hasPicture());
+    // The window still works: the next good picture is shown.
+    QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
+    const QRgb below = Paint(&window).pixel(200, 500);
+    QVERIFY(qRed(below) > 240 && qBlue(below) < 15);
   }
 
   void dialogOffersTheLastChosenFile() {

@@ -1,5 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Generating and previewing poster files through the window, on a desktop in a temporary home.
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -11,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <cerrno>
+#include <cstring>
 
 #include "app/controls/picture_box.h"
 #include "app/controls/transparent_label.h"
@@ -35,14 +42,6 @@ QByteArray ReadAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void TypeAmount(MainWindow& window, const QString& text) {
-  QLineEdit* edit = window.amountEdit();
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  QTest::keyClicks(edit, text);
-}
-
 void Generate(MainWindow& window) { QTest::mouseClick(window.generateButton(), Qt::LeftButton); }
 
 // Records what the desktop was asked to open.
@@ -52,6 +51,50 @@ class OpenedUrls : public QObject {
   QList<QUrl> urls;
  public slots:
   void open(const QUrl& url) { urls.append(url); }
+};
+
+QStringList Entries(const QString& dir) {
+  return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+// A tmpfs over `dir` for the object's lifetime, unmounted however the test ends.
+class TmpfsMount {
+ public:
+  TmpfsMount(const QString& dir, const char* options) : dir_(QFile::encodeName(dir)) {
+    QDir().mkpath(dir);
+    if (::mount("tmpfs", dir_.constData(), "tmpfs", 0, options) != 0) {
+      failure_ = QString::fromLocal8Bit(std::strerror(errno));
+    }
+  }
+  ~TmpfsMount() {
+    if (failure_.isEmpty()) ::umount2(dir_.constData(), MNT_DETACH);
+  }
+  TmpfsMount(const TmpfsMount&) = delete;
+  TmpfsMount& operator=(const TmpfsMount&) = delete;
+
+  // Empty once mounted; why not otherwise.
+  const QString& failure() const { return failure_; }
+  bool makeReadOnly() {
+    return ::mount(nullptr, dir_.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+  }
+  // Writes `name` until the file system has no byte left.
+  bool fill(const char* name) {
+    const int fd = ::open((dir_ + '/' + name).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return false;
+    const QByteArray block(4096, 'x');
+    int lastErrno = 0;
+    for (qsizetype size = block.size(); size > 0; size /= 2) {
+      while (::write(fd, block.constData(), static_cast<std::size_t>(size)) == size) {
+      }
+      lastErrno = errno;
+    }
+    ::close(fd);
+    return lastErrno == ENOSPC;
+  }
+
+ private:
+  QByteArray dir_;
+  QString failure_;
 };
 
 }  // namespace
@@ -166,6 +209,61 @@ class PosterGenerationTest : public QObject {
     QFile::remove(Folder());
   }
 
+  // Each fault hits the second poster of the same name; the first, when there is one, must
+  // come through byte for byte and no temporary file may stay behind.
+  void fileSystemFaultsFailWithAReason_data() {
+    QTest::addColumn<bool>("onDesktop");  // the tmpfs is the desktop, else the poster folder
+    QTest::addColumn<bool>("earlierPoster");
+    QTest::addColumn<bool>("full");  // filled up, else made read-only
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("poster folder read-only") << false << false << false << "无法写入文件";
+    QTest::newRow("poster folder read-only with an earlier poster")
+        << false << true << false << "无法写入文件";
+    QTest::newRow("desktop read-only without a poster folder")
+        << true << false << false << "无法创建文件夹";
+    QTest::newRow("desktop read-only with an earlier poster")
+        << true << true << false << "无法写入文件";
+    QTest::newRow("poster folder full with an earlier poster")
+        << false << true << true << "磁盘空间不足";
+    QTest::newRow("desktop full without a poster folder")
+        << true << false << true << "磁盘空间不足";
+  }
+  void fileSystemFaultsFailWithAReason() {
+    QFETCH(bool, onDesktop);
+    QFETCH(bool, earlierPoster);
+    QFETCH(bool, full);
+    QFETCH(QString, reason);
+    TmpfsMount disk(onDesktop ? Desktop() : Folder(), "size=512k,mode=0755");
+    if (!disk.failure().isEmpty()) {
+      QSKIP(qPrintable("mounting a tmpfs needs root with CAP_SYS_ADMIN: " + disk.failure()));
+    }
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    TypeAmount(window, "1");
+    QByteArray earlier;
+    if (earlierPoster) {
+      Generate(window);
+      QCOMPARE(window.statusEdit()->text(), QString("生成完毕 -> 1号设备_1元"));
+      earlier = ReadAll(Poster("1号设备_1元.jpg"));
+      QVERIFY(!earlier.isEmpty());
+    }
+    QVERIFY(full ? disk.fill("filler") : disk.makeReadOnly());
+    const QStringList desktopBefore = Entries(Desktop());
+    const QStringList folderBefore = Entries(Folder());
+
+    Generate(window);
+    QCOMPARE(window.statusEdit()->text(), "生成失败 -> 1号设备_1元，" + reason);
+    QCOMPARE(ReadAll(Poster("1号设备_1元.jpg")), earlier);
+    // The poster folder is made before the writing starts and may stay, empty.
+    const auto withoutFolder = [](QStringList entries) {
+      entries.removeOne("微信收款码海报文件夹");
+      return entries;
+    };
+    QCOMPARE(withoutFolder(Entries(Desktop())), withoutFolder(desktopBefore));
+    QCOMPARE(Entries(Folder()), folderBefore);
+  }
+
   void missingDesktopIsCreatedWithItsParents() {
     QDir(Desktop()).removeRecursively();
     MainWindow window;
@@ -230,6 +328,9 @@ class PosterGenerationTest : public QObject {
 };
 
 int main(int argc, char** argv) {
+  // Where allowed, mounts made by the tests live in a namespace of their own, so none outlives
+  // the process even if it dies; without the rights the mounting tests skip.
+  if (::unshare(CLONE_NEWNS) == 0) ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
   QTemporaryDir temporaryHome;
   home = &temporaryHome;
   qputenv("HOME", temporaryHome.path().toUtf8());

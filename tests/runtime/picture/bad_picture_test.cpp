@@ -3,7 +3,10 @@
 // allocating what a header claims. Run these under the sanitizer build too.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QRegularExpression>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "imaging/little_endian.h"
@@ -23,11 +26,58 @@ struct BadCase {
 
 void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
 
+// Linux keeps a high-water mark of resident memory (VmHWM) that writing "5" to clear_refs
+// resets, so the peak of one call can be read back. Untouched allocations do not count.
+std::optional<qint64> StatusKilobytes(const char* field) {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QRegularExpression line(QStringLiteral("^%1:\\s+(\\d+) kB$").arg(QLatin1String(field)),
+                                QRegularExpression::MultilineOption);
+  const QRegularExpressionMatch match = line.match(QString::fromLatin1(status.readAll()));
+  if (!match.hasMatch()) return std::nullopt;
+  return match.captured(1).toLongLong();
+}
+
+// How far resident memory rose above its level at the start while `run` ran; nullopt where
+// the peak cannot be reset.
+std::optional<qint64> PeakResidentGrowth(const std::function<void()>& run) {
+  QFile clear(QStringLiteral("/proc/self/clear_refs"));
+  if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1) return std::nullopt;
+  clear.close();
+  const std::optional<qint64> before = StatusKilobytes("VmRSS");
+  run();
+  const std::optional<qint64> peak = StatusKilobytes("VmHWM");
+  if (!before || !peak) return std::nullopt;
+  return (*peak - *before) * 1024;
+}
+
+// Decodes and checks that memory stayed within the pixel budget. Qt loads its GIF and ICO
+// readers on first use, so each is warmed up once before anything is measured.
+QImage DecodeWithinBudget(const ByteBuffer& bytes, QSize fitBox) {
+  static const bool warm = [] {
+    DecodePicture(
+        QtEncoded(Blocks(1, 1, 1, {0xFF000000}).convertToFormat(QImage::Format_ARGB32), "ico"));
+    DecodePicture(MakeGif({.width = 1, .height = 1, .palette = {0, 0}, .indices = {0}}));
+    return true;
+  }();
+  (void)warm;
+  QImage image;
+  const std::optional<qint64> growth =
+      PeakResidentGrowth([&] { image = DecodePicture(bytes, fitBox); });
+  if (growth) {
+    EXPECT_LE(*growth, kMaxDecodedPixelBytes);
+  }
+  if (!image.isNull()) {
+    EXPECT_LE(static_cast<qint64>(image.sizeInBytes()), kMaxDecodedPixelBytes);
+  }
+  return image;
+}
+
 class RefusesBadPicture : public ::testing::TestWithParam<BadCase> {};
 
 TEST_P(RefusesBadPicture, GivesANullImage) {
   const BadCase& c = GetParam();
-  EXPECT_TRUE(DecodePicture(c.make(), c.fitBox).isNull());
+  EXPECT_TRUE(DecodeWithinBudget(c.make(), c.fitBox).isNull());
 }
 
 const QImage& Sample() {
@@ -136,6 +186,31 @@ ByteBuffer PcxWith(std::function<void(PcxPicture&)> edit) {
   return MakePcx(picture);
 }
 
+ByteBuffer GifClaiming(int screenWidth, int screenHeight) {
+  return MakeGif({.width = 1,
+                  .height = 1,
+                  .palette = {0, 0},
+                  .indices = {0},
+                  .screenWidth = screenWidth,
+                  .screenHeight = screenHeight});
+}
+
+// Where the first image descriptor's fields are in a fixture from MakeGif with two colours.
+constexpr std::size_t kGifFrameLeft = 13 + 6 + 1;
+constexpr std::size_t kGifFrameTop = kGifFrameLeft + 2;
+constexpr std::size_t kGifFrameWidth = kGifFrameLeft + 4;
+constexpr std::size_t kGifFrameHeight = kGifFrameLeft + 6;
+
+ByteBuffer GifWithFrame(std::uint16_t left, std::uint16_t top, std::uint16_t width,
+                        std::uint16_t height) {
+  ByteBuffer bytes = Gif();
+  Patch16(bytes, kGifFrameLeft, left);
+  Patch16(bytes, kGifFrameTop, top);
+  Patch16(bytes, kGifFrameWidth, width);
+  Patch16(bytes, kGifFrameHeight, height);
+  return bytes;
+}
+
 const BadCase kBadCases[] = {
     {"empty", [] { return ByteBuffer{}; }},
     {"one_byte", [] { return ByteBuffer{0xFF}; }},
@@ -153,6 +228,9 @@ const BadCase kBadCases[] = {
     {"png_cut_in_header", [] { return Cut(Png(), 20); }},
     {"png_cut_in_pixels", [] { return Cuts(Png, 0.6); }},
     {"png_claims_100000_square", [] { return WithPngSize(Png(), 100000, 100000); }},
+    {"png_claims_8000_square_without_the_data", [] { return WithPngSize(Png(), 8000, 8000); }},
+    {"png_zero_width", [] { return WithPngSize(Png(), 0, 24); }},
+    {"png_zero_height", [] { return WithPngSize(Png(), 40, 0); }},
     {"png_damaged_header_checksum", Edited(Png, [](ByteBuffer& b) { b[29] ^= 0xFF; })},
 
     {"jpeg_cut_after_header", [] { return Cut(Jpeg(), FindJpegMarker(Jpeg(), 0xDA) + 4); }},
@@ -171,6 +249,11 @@ const BadCase kBadCases[] = {
      {100, 100}},
     {"jpeg_claims_10000_square", [] { return WithJpegSize(Jpeg(), 10000, 10000); }},
     {"jpeg_claims_zero_width", [] { return WithJpegSize(Jpeg(), 0, 24); }},
+    {"jpeg_claims_zero_height", [] { return WithJpegSize(Jpeg(), 40, 0); }},
+    {"jpeg_claims_8000_square_without_the_data", [] { return WithJpegSize(Jpeg(), 8000, 8000); }},
+    {"jpeg_claims_8000_square_with_box",
+     [] { return WithJpegSize(Jpeg(), 8000, 8000); },
+     {390, 520}},
 
     {"bmp_cut_in_file_header", [] { return Cut(Bmp(), 10); }},
     {"bmp_cut_after_headers", [] { return Cut(Bmp(), 54); }},
@@ -183,6 +266,8 @@ const BadCase kBadCases[] = {
      }},
     {"bmp_claims_60000_square", [] { return BmpClaiming(60000, 60000); }},
     {"bmp_claims_8000_square", [] { return BmpClaiming(8000, 8000); }},
+    {"bmp_zero_width", Edited(Bmp, [](ByteBuffer& b) { Patch32(b, 18, 0); })},
+    {"bmp_zero_height", Edited(Bmp, [](ByteBuffer& b) { Patch32(b, 22, 0); })},
     {"bmp_claims_negative_width", [] { return BmpClaiming(0xFFFFFF00u, 10); }},
     {"bmp_run_length_cut",
      [] {
@@ -209,21 +294,28 @@ const BadCase kBadCases[] = {
     {"gif_cut_in_colour_table", [] { return Cut(Gif(), 15); }},
     {"gif_cut_before_pixels", [] { return Cut(Gif(), 30); }},
     {"gif_cut_in_pixels", [] { return Cuts(Gif, 0.8); }},
-    {"gif_screen_65535_square",
-     [] {
-       return MakeGif({.width = 1,
-                       .height = 1,
-                       .palette = {0, 0},
-                       .indices = {0},
-                       .screenWidth = 65535,
-                       .screenHeight = 65535});
-     }},
+    {"gif_screen_65535_square", [] { return GifClaiming(65535, 65535); }},
+    {"gif_screen_65535_by_8000", [] { return GifClaiming(65535, 8000); }},
+    {"gif_zero_screen", Edited(Gif,
+                               [](ByteBuffer& b) {
+                                 Patch16(b, 6, 0);
+                                 Patch16(b, 8, 0);
+                               })},
+    {"gif_zero_frame", [] { return GifWithFrame(0, 0, 0, 0); }},
+    {"gif_zero_frame_height", [] { return GifWithFrame(0, 0, 4, 0); }},
 
     {"ico_cut_in_directory", [] { return Cut(Ico(), 12); }},
     {"ico_cut_in_pixels", [] { return Cuts(Ico, 0.5); }},
     {"ico_claims_60000_square", [] { return IcoClaiming(60000, 60000); }},
+    {"ico_zero_size", [] { return IcoClaiming(0, 0); }},
+    {"ico_no_entries", Edited(Ico, [](ByteBuffer& b) { Patch16(b, 4, 0); })},
+    {"ico_claims_65535_entries", Edited(Ico, [](ByteBuffer& b) { Patch16(b, 4, 65535); })},
+    {"ico_image_past_the_end", Edited(Ico, [](ByteBuffer& b) { Patch32(b, 18, 0xFFFFFF00u); })},
     {"ico_png_claims_100000_square", [] { return PngIcon(WithPngSize(Png(), 100000, 100000)); }},
     {"ico_png_cut_in_pixels", [] { return PngIcon(Cuts(Png, 0.6)); }},
+    {"cur_claims_60000_square",
+     Edited(
+         +[] { return IcoClaiming(60000, 60000); }, [](ByteBuffer& b) { b[2] = 2; })},
     {"cur_cut_in_pixels", Edited(
                               +[] { return Cuts(Ico, 0.5); }, [](ByteBuffer& b) { b[2] = 2; })},
 
@@ -273,6 +365,92 @@ const BadCase kBadCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Inputs, RefusesBadPicture, ::testing::ValuesIn(kBadCases),
                          [](const auto& row) { return row.param.name; });
+
+// Lying but harmless input: what is there decodes, and nothing beyond the picture is allocated.
+struct HostileCase {
+  std::string name;
+  std::function<ByteBuffer()> make;
+  QSize size;
+  std::optional<QRgb> everyPixel;  // unset where only the size is certain
+};
+
+void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
+
+class DecodesHostilePicture : public ::testing::TestWithParam<HostileCase> {};
+
+TEST_P(DecodesHostilePicture, GivesThePictureWithinTheBudget) {
+  const HostileCase& c = GetParam();
+  const QImage image = DecodeWithinBudget(c.make(), {});
+  ASSERT_FALSE(image.isNull());
+  ASSERT_EQ(image.size(), c.size);
+  if (!c.everyPixel) return;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x)
+      ASSERT_EQ(image.pixel(x, y), *c.everyPixel) << x << "," << y;
+  }
+}
+
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kBlue = 0xFF0000FF;
+
+// A 4 × 4 red frame followed by `frames` blue ones; the copies are plain byte appends, so even
+// thousands of frames cost next to nothing to build.
+ByteBuffer GifOfFrames(int frames) {
+  const GifPicture red{.width = 4,
+                       .height = 4,
+                       .palette = {kRed, kBlue},
+                       .indices = std::vector<std::uint8_t>(16, 0)};
+  GifPicture blue = red;
+  blue.indices.assign(16, 1);
+  ByteBuffer bytes = MakeGif(red);
+  const ByteBuffer other = MakeGif(blue);
+  const ByteBuffer frame(other.begin() + kGifFrameLeft - 1, other.end() - 1);  // without trailer
+  bytes.pop_back();
+  bytes.reserve(bytes.size() + frame.size() * static_cast<std::size_t>(frames) + 1);
+  for (int i = 0; i < frames; ++i) bytes.insert(bytes.end(), frame.begin(), frame.end());
+  bytes.push_back(0x3B);
+  return bytes;
+}
+
+ByteBuffer RedGifWithFrame(std::uint16_t left, std::uint16_t top, std::uint16_t width,
+                           std::uint16_t height) {
+  ByteBuffer bytes = GifOfFrames(0);
+  Patch16(bytes, kGifFrameLeft, left);
+  Patch16(bytes, kGifFrameTop, top);
+  Patch16(bytes, kGifFrameWidth, width);
+  Patch16(bytes, kGifFrameHeight, height);
+  return bytes;
+}
+
+const HostileCase kHostileCases[] = {
+    {"gif_of_5000_frames_gives_the_first", [] { return GifOfFrames(5000); }, {4, 4}, kRed},
+    // Qt clips the frame to the screen; the pixels there are for rows 65535 wide.
+    {"gif_frame_65535_square_on_a_small_screen",
+     [] { return RedGifWithFrame(0, 0, 65535, 65535); },
+     {4, 4},
+     std::nullopt},
+    {"gif_frame_placed_far_off_the_screen",
+     [] { return RedGifWithFrame(60000, 60000, 4, 4); },
+     {4, 4},
+     kRed},
+};
+
+INSTANTIATE_TEST_SUITE_P(Inputs, DecodesHostilePicture, ::testing::ValuesIn(kHostileCases),
+                         [](const auto& row) { return row.param.name; });
+
+// Qt reads each directory entry the count claims and warns for every one past the end: 65535
+// claimed entries in a few bytes would flood the log and cost time.
+TEST(HostileIcon, ADirectoryCountLargerThanTheFileIsNotWalked) {
+  static int messages = 0;
+  messages = 0;
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString&) { ++messages; });
+  const ByteBuffer bytes{0, 0, 1, 0, 0xFF, 0xFF, 0, 0, 0, 0, 1, 0, 32, 0};
+  const bool refused = DecodePicture(bytes).isNull();
+  qInstallMessageHandler(previous);
+  EXPECT_TRUE(refused);
+  EXPECT_LT(messages, 10);
+}
 
 }  // namespace
 }  // namespace plakora
