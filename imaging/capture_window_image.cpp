@@ -2,7 +2,6 @@
 #include "capture_window_image.h"
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "bmp_file_image.h"
@@ -12,6 +11,9 @@ namespace {
 
 // Larger windows than any screen shows are refused rather than allocated.
 constexpr std::int64_t kMaxPixelBytes = std::int64_t{256} << 20;
+
+// Room for a 4K screen's worth of window kept between captures.
+constexpr std::size_t kKeptPaintBufferWords = std::size_t{3840} * 2160;
 
 ByteBuffer HeaderOnlyImage() {
   ByteBuffer image(bmp::kPixelOffset, 0);
@@ -32,16 +34,29 @@ ByteBuffer CaptureWindowImage(CapturableWindow* window) {
   if (size.width <= 0 || size.height <= 0 || sizeImage > kMaxPixelBytes) return HeaderOnlyImage();
 
   // Painters want 32-bit aligned rows, which offset 54 of the file image is not: paint into
-  // an aligned buffer, then copy the rows bottom-up, as a BMP stores them.
-  std::vector<std::uint32_t> painted(static_cast<std::size_t>(sizeImage / 4), 0);
+  // an aligned buffer, then copy the rows bottom-up, as a BMP stores them. The buffer is kept
+  // for the next poster, so no capture waits for fresh pages; it is zeroed as a new one would
+  // be. Buffers larger than a 4K screen are not kept.
+  thread_local std::vector<std::uint32_t> kept;
+  thread_local bool keptInUse = false;  // a paint that captures again gets its own buffer
+  std::vector<std::uint32_t> once;
+  const auto words = static_cast<std::size_t>(sizeImage / 4);
+  const bool useKept = !keptInUse && words <= kKeptPaintBufferWords;
+  std::vector<std::uint32_t>& painted = useKept ? kept : once;
+  painted.assign(words, 0);
   auto* paintedBytes = reinterpret_cast<std::uint8_t*>(painted.data());
-  if (!window->PrintInto(paintedBytes, size, stride)) return {};
+  keptInUse = keptInUse || useKept;
+  const bool printed = window->PrintInto(paintedBytes, size, stride);
+  if (useKept) keptInUse = false;
+  if (!printed) return {};
 
-  ByteBuffer image(static_cast<std::size_t>(bmp::kPixelOffset + sizeImage));
-  std::uint8_t* rows = image.data() + bmp::kPixelOffset;
-  for (std::int64_t row = 0; row < size.height; ++row) {
-    std::memcpy(rows + (size.height - 1 - row) * stride, paintedBytes + row * stride,
-                static_cast<std::size_t>(stride));
+  // Appended rather than zeroed and then overwritten.
+  ByteBuffer image;
+  image.reserve(static_cast<std::size_t>(bmp::kPixelOffset + sizeImage));
+  image.resize(bmp::kPixelOffset);
+  for (std::int64_t row = size.height - 1; row >= 0; --row) {
+    const std::uint8_t* from = paintedBytes + row * stride;
+    image.insert(image.end(), from, from + stride);
   }
 
   bmp::WriteFileHeader(image.data(), static_cast<std::uint32_t>(image.size()), bmp::kPixelOffset);
