@@ -23,12 +23,14 @@ int main(int argc, char** argv) {
   if (picture.isNull()) return 1;
   const QSize base = picture.size();
   if (argc == 4) {
-    const QSize size(QString::fromLocal8Bit(argv[2]).toInt(), QString::fromLocal8Bit(argv[3]).toInt());
+    const QSize size(QString::fromLocal8Bit(argv[2]).toInt(),
+                     QString::fromLocal8Bit(argv[3]).toInt());
     if (size.isEmpty()) return 2;
     picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
   // The card's middle in the built-in picture, kept in proportion when stretched.
-  const qreal sx = qreal(picture.width()) / base.width(), sy = qreal(picture.height()) / base.height();
+  const qreal sx = qreal(picture.width()) / base.width(),
+              sy = qreal(picture.height()) / base.height();
   test::DrawQrCode(picture, QStringLiteral("wxp://f2f0k3Yx0lYgR1Cq9nJ2uXz7aQw"),
                    QRectF(371 * sx, 600 * sy, 500 * sx, 500 * sy));
   QImageWriter writer(QString::fromLocal8Bit(argv[1]), "jpg");

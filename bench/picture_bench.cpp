@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The picture steps that need no window: decode, scale, JPEG encode and the atomic write.
 #include <benchmark/benchmark.h>
-
 #include <malloc.h>
 
 #include <QTemporaryDir>
@@ -74,17 +73,25 @@ void DecodeThenScale(benchmark::State& state, QSize fitBox) {
       malloc_trim(0);
       state.ResumeTiming();
     }
-    QImage scaled = DecodePicture(bytes, fitBox).scaled(kBox, Qt::IgnoreAspectRatio,
-                                                        Qt::SmoothTransformation);
+    QImage scaled =
+        DecodePicture(bytes, fitBox).scaled(kBox, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     benchmark::DoNotOptimize(scaled.constBits());
   }
 }
 
 void BM_FullDecodeThenScale(benchmark::State& state) { DecodeThenScale(state, QSize()); }
-BENCHMARK(BM_FullDecodeThenScale)->ArgName("cold_memory")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullDecodeThenScale)
+    ->ArgName("cold_memory")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_BoxDecodeThenScale(benchmark::State& state) { DecodeThenScale(state, kBox); }
-BENCHMARK(BM_BoxDecodeThenScale)->ArgName("cold_memory")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoxDecodeThenScale)
+    ->ArgName("cold_memory")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 // Read bottom-up with a negative stride, as the poster's BMP rows are.
 BgrxRows BottomUpRows(const QImage& image) {

@@ -80,7 +80,8 @@ void BM_CutPosterFromCapture(benchmark::State& state) {
   const ByteBuffer full = CaptureWindowImage(&capture);
   const CaptureRegion region;
   for (auto _ : state) {
-    ByteBuffer poster = CropBitmapRegion(full, region.left, region.top, region.width, region.height);
+    ByteBuffer poster =
+        CropBitmapRegion(full, region.left, region.top, region.width, region.height);
     benchmark::DoNotOptimize(poster.data());
   }
 }
