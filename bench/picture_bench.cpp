@@ -60,10 +60,9 @@ void BM_SmoothScaleDctScaledToBox(benchmark::State& state) {
 }
 BENCHMARK(BM_SmoothScaleDctScaledToBox)->Unit(benchmark::kMillisecond);
 
-// The reference for the box load: a full decode, then one smooth scale. With cold_memory:1
-// the allocator hands its free memory back first, so every run touches fresh pages as a
-// picture loaded once per process does; on this VM first touches cost far more than on bare
-// metal, and more for the larger full-size picture.
+// The box load and its reference, a full decode then one smooth scale. With cold_memory:1 the
+// allocator returns its free memory first, so each run touches fresh pages, as a picture
+// loaded once per process does.
 void DecodeThenScale(benchmark::State& state, QSize fitBox) {
   const ByteBuffer& bytes = PictureBytes();
   const bool coldMemory = state.range(0) == 1;
