@@ -12,9 +12,6 @@ namespace {
 // Larger windows than any screen shows are refused rather than allocated.
 constexpr std::int64_t kMaxPixelBytes = std::int64_t{256} << 20;
 
-// Room for a 4K screen's worth of window kept between captures.
-constexpr std::size_t kKeptPaintBufferWords = std::size_t{3840} * 2160;
-
 ByteBuffer HeaderOnlyImage() {
   ByteBuffer image(bmp::kPixelOffset, 0);
   bmp::WriteFileHeader(image.data(), bmp::kPixelOffset, bmp::kPixelOffset);
@@ -34,21 +31,10 @@ ByteBuffer CaptureWindowImage(CapturableWindow* window) {
   if (size.width <= 0 || size.height <= 0 || sizeImage > kMaxPixelBytes) return HeaderOnlyImage();
 
   // Painters want 32-bit aligned rows, which offset 54 of the file image is not: paint into
-  // an aligned buffer, then copy the rows bottom-up, as a BMP stores them. The buffer is kept
-  // for the next poster, so no capture waits for fresh pages; it is zeroed as a new one would
-  // be. Buffers larger than a 4K screen are not kept.
-  thread_local std::vector<std::uint32_t> kept;
-  thread_local bool keptInUse = false;  // a paint that captures again gets its own buffer
-  std::vector<std::uint32_t> once;
-  const auto words = static_cast<std::size_t>(sizeImage / 4);
-  const bool useKept = !keptInUse && words <= kKeptPaintBufferWords;
-  std::vector<std::uint32_t>& painted = useKept ? kept : once;
-  painted.assign(words, 0);
+  // an aligned buffer, then copy the rows bottom-up, as a BMP stores them.
+  std::vector<std::uint32_t> painted(static_cast<std::size_t>(sizeImage / 4), 0);
   auto* paintedBytes = reinterpret_cast<std::uint8_t*>(painted.data());
-  keptInUse = keptInUse || useKept;
-  const bool printed = window->PrintInto(paintedBytes, size, stride);
-  if (useKept) keptInUse = false;
-  if (!printed) return {};
+  if (!window->PrintInto(paintedBytes, size, stride)) return {};
 
   // Appended rather than zeroed and then overwritten.
   ByteBuffer image;
