@@ -8,7 +8,6 @@
 #include "imaging/little_endian.h"
 #include "poster_names.h"
 #include "runtime/files/write_file_atomically.h"
-#include "runtime/picture/decode_picture.h"
 #include "runtime/picture/jpeg_encoder.h"
 #include "runtime/qr/find_qr_codes.h"
 
@@ -56,7 +55,7 @@ PosterResult GeneratePoster(CapturableWindow& window, const PosterRequest& reque
   if (result.ok() && !request.expectedQrCodes.isEmpty()) {
     // What a customer's phone sees: the encoded poster, not the window.
     result.qrCodesKept =
-        PosterKeepsQrCodes(request.expectedQrCodes, FindQrCodes(DecodePicture(jpeg)));
+        PosterKeepsQrCodes(request.expectedQrCodes, FindQrCodesInPicture(jpeg));
   }
   return result;
 }

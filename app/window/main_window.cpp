@@ -26,7 +26,6 @@
 #include "runtime/picture/decode_picture.h"
 #include "runtime/platform/desktop_folder.h"
 #include "runtime/platform/shell_open.h"
-#include "runtime/qr/find_qr_codes.h"
 
 namespace plakora {
 namespace {
@@ -186,14 +185,14 @@ void MainWindow::onLoadPictureClicked() {
     statusEdit_->setText(QStringLiteral("载入失败 -> %1，无法识别为图片").arg(name));
     return;
   }
-  baseQrCodes_ = FindQrCodes(DecodePicture(read.bytes, kQrSearchBox));
+  baseQrCodes_ = BackgroundQrRead(read.bytes, kQrSearchBox);
 }
 
 void MainWindow::onGenerateClicked() {
   const QString amount = amountLabel_->caption();
   WidgetWindowCapture capture(this);
   const PosterResult result =
-      GeneratePoster(capture, {GetDesktopFolder(), currentDeviceText, amount, baseQrCodes_});
+      GeneratePoster(capture, {GetDesktopFolder(), currentDeviceText, amount, baseQrCodes_.codes()});
   const QString name = currentDeviceText + amount + QStringLiteral("元");
   if (!result.ok()) {
     statusEdit_->setText(QStringLiteral("生成失败 -> ") + name + QStringLiteral("，") + result.error);

@@ -8,6 +8,7 @@
 
 #include "control_description.h"
 #include "file_chooser.h"
+#include "runtime/qr/background_qr_read.h"
 
 class QComboBox;
 class QGroupBox;
@@ -58,7 +59,7 @@ class MainWindow : public QWidget {
 
   std::unique_ptr<FileChooser> fileChooser_;
   QString lastChosenFile_;
-  QStringList baseQrCodes_;  // the codes found in the loaded picture, at its own size
+  BackgroundQrRead baseQrCodes_;  // the codes of the loaded picture
   QHash<ControlName, QWidget*> controls_;
 
   PictureBox* headerBox_ = nullptr;

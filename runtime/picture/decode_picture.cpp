@@ -6,11 +6,11 @@
 
 namespace plakora {
 
-QImage DecodePicture(ByteView bytes, QSize fitBox) {
+QImage DecodePicture(ByteView bytes, QSize fitBox, DecodedPixels pixels) {
   const PictureFormat format = SniffPictureFormat(bytes);
   switch (format) {
     case PictureFormat::Jpeg:
-      return DecodeJpeg(bytes, fitBox);
+      return DecodeJpeg(bytes, fitBox, pixels);
     case PictureFormat::Png:
       return DecodePng(bytes);
     case PictureFormat::Pcx:

@@ -55,7 +55,7 @@ void ChooseScale(j_decompress_ptr codec, QSize fitBox) {
 }
 
 // Reads the header and starts decompression; false for anything unreadable or too large.
-bool StartReading(JpegReading* reading, ByteView bytes, QSize fitBox) {
+bool StartReading(JpegReading* reading, ByteView bytes, QSize fitBox, DecodedPixels pixels) {
   j_decompress_ptr codec = &reading->codec;
   if (setjmp(reading->trap.jump)) return false;
   jpeg_create_decompress(codec);
@@ -69,7 +69,9 @@ bool StartReading(JpegReading* reading, ByteView bytes, QSize fitBox) {
     case JCS_GRAYSCALE:
     case JCS_YCbCr:
     case JCS_RGB:
-      codec->out_color_space = kQImageColorSpace;
+      // Luma alone skips the colour planes' inverse DCT and the colour conversion.
+      codec->out_color_space =
+          pixels == DecodedPixels::Brightness ? JCS_GRAYSCALE : kQImageColorSpace;
       break;
     case JCS_CMYK:
     case JCS_YCCK:
@@ -122,8 +124,11 @@ bool ReadRows(JpegReading* reading, uchar* bits, qsizetype bytesPerLine, std::ui
 
 QImage DecodeStarted(JpegReading* reading) {
   j_decompress_ptr codec = &reading->codec;
+  const QImage::Format format = codec->out_color_space == JCS_GRAYSCALE
+                                    ? QImage::Format_Grayscale8
+                                    : QImage::Format_RGB32;
   QImage image(static_cast<int>(codec->output_width), static_cast<int>(codec->output_height),
-               QImage::Format_RGB32);
+               format);
   if (image.isNull()) return {};
   std::vector<std::uint8_t> cmykRow;
   if (codec->out_color_space == JCS_CMYK) cmykRow.resize(std::size_t{codec->output_width} * 4);
@@ -136,13 +141,13 @@ QImage DecodeStarted(JpegReading* reading) {
 
 }  // namespace
 
-QImage DecodeJpeg(ByteView bytes, QSize fitBox) {
+QImage DecodeJpeg(ByteView bytes, QSize fitBox, DecodedPixels pixels) {
   if (bytes.size() > ULONG_MAX) return {};
   JpegReading reading{};
   reading.codec.err = ArmJpegErrorTrap(reading.trap);
   reading.codec.err->emit_message = RefuseMissingPixelData;
   QImage image;
-  if (StartReading(&reading, bytes, fitBox)) image = DecodeStarted(&reading);
+  if (StartReading(&reading, bytes, fitBox, pixels)) image = DecodeStarted(&reading);
   jpeg_destroy_decompress(&reading.codec);
   return image;
 }

@@ -6,6 +6,7 @@
 #include <QSize>
 
 #include "imaging/byte_buffer.h"
+#include "runtime/picture/decode_picture.h"
 #include "runtime/picture/picture_format.h"
 
 namespace plakora {
@@ -14,7 +15,7 @@ namespace plakora {
 bool FitsPixelBudget(qint64 width, qint64 height);
 
 QImage DecodePng(ByteView bytes);
-QImage DecodeJpeg(ByteView bytes, QSize fitBox);
+QImage DecodeJpeg(ByteView bytes, QSize fitBox, DecodedPixels pixels);
 QImage DecodePcx(ByteView bytes);
 // BMP, GIF, ICO and CUR through Qt's image readers.
 QImage DecodeWithQtReader(ByteView bytes, PictureFormat format);

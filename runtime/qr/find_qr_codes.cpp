@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/picture/decode_picture.h"
+
 namespace plakora {
 namespace {
 
@@ -103,6 +105,10 @@ QStringList FindQrCodes(const QImage& picture) {
     if (!texts.contains(code.text)) texts.append(code.text);
   }
   return texts;
+}
+
+QStringList FindQrCodesInPicture(ByteView bytes, QSize searchBox) {
+  return FindQrCodes(DecodePicture(bytes, searchBox, DecodedPixels::Brightness));
 }
 
 bool PosterKeepsQrCodes(const QStringList& expected, const QStringList& found) {

@@ -313,6 +313,35 @@ class PosterGenerationTest : public QObject {
     QCOMPARE(window.statusEdit()->text(), status);
   }
 
+  // The codes checked are always those of the picture on the poster: a failed load keeps them,
+  // a new picture replaces them.
+  void qrCodesFollowThePictureShown() {
+    QTemporaryDir dir;
+    QImage coded = test::GreenPicture(QSize(1242, 1678));
+    test::DrawQrCode(coded, "wxp://f2f0plakora测试", QRectF(400, 20, 220, 220));
+    QVERIFY(coded.save(dir.filePath("coded.png"), "PNG"));
+    QVERIFY(test::GreenPicture(QSize(1242, 1678)).save(dir.filePath("plain.png"), "PNG"));
+    QFile damaged(dir.filePath("damaged.png"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a picture") > 0);
+    damaged.close();
+    QStringList answers = {dir.filePath("coded.png"), dir.filePath("damaged.png"),
+                           dir.filePath("plain.png")};
+    MainWindow window(std::make_unique<ScriptedFileChooser>(&answers));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString lost = "生成完毕 -> 1号设备_10元，二维码无法识别";
+    QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
+    Generate(window);
+    QCOMPARE(window.statusEdit()->text(), lost);
+    QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
+    QVERIFY(window.statusEdit()->text().startsWith("载入失败 -> damaged.png"));
+    Generate(window);
+    QCOMPARE(window.statusEdit()->text(), lost);
+    QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
+    Generate(window);
+    QCOMPARE(window.statusEdit()->text(), QString("生成完毕 -> 1号设备_10元"));
+  }
+
   void previewOpensTheFolderThenTheFile() {
     OpenedUrls opened;
     QDesktopServices::setUrlHandler("file", &opened, "open");

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qr/find_qr_codes.h"
 
+#include "runtime/qr/background_qr_read.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -248,6 +251,82 @@ INSTANTIATE_TEST_SUITE_P(
         EmptyCase{"AllWhite", [] { return Filled(400, 400, QImage::Format_RGB32, 0xFFFFFFFF); }},
         EmptyCase{"Noise", Noise}),
     RowName<EmptyCase>);
+
+// ---- picture files, as the load button reads them ----
+
+ByteBuffer Encoded(const QImage& picture, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, format, 90);
+  return ByteBuffer(bytes.begin(), bytes.end());
+}
+
+QImage PictureWithCode(QSize size, const QRectF& symbol) {
+  QImage picture = test::GreenPicture(size);
+  DrawQrCode(picture, kWeChat, symbol);
+  return picture;
+}
+
+// A dark code straight on a clear background, as code generators export PNGs.
+QImage CodeOnClear() {
+  QImage picture(400, 400, QImage::Format_ARGB32);
+  picture.fill(Qt::transparent);
+  DrawQrCode(picture, kWeChat, {100, 100, 200, 200}, QrText::Utf8WithEci, Qt::black,
+             Qt::transparent);
+  return picture;
+}
+
+struct FileCase {
+  const char* name;
+  ByteBuffer bytes;
+  QSize searchBox;
+  QStringList codes;
+};
+
+void PrintTo(const FileCase& row, std::ostream* out) { *out << row.name; }
+
+class PictureFileTest : public ::testing::TestWithParam<FileCase> {};
+
+TEST_P(PictureFileTest, FindsTheCodes) {
+  const FileCase& c = GetParam();
+  EXPECT_THAT(Utf8(FindQrCodesInPicture(c.bytes, c.searchBox)), ElementsAreArray(Utf8(c.codes)));
+  // The same codes when they are read in the background.
+  EXPECT_THAT(Utf8(BackgroundQrRead(c.bytes, c.searchBox).codes()),
+              ElementsAreArray(Utf8(c.codes)));
+}
+
+std::vector<FileCase> FileCases() {
+  const QImage phone = PictureWithCode(kPhone, {321, 539, 600, 600});
+  const QString tooSmall = kLongUrl;
+  QImage big = test::GreenPicture({2400, 3200});
+  DrawQrCode(big, kLongUrl, {1140, 1540, 114, 114});  // 2 px modules: gone at half size
+  return {
+      {"Jpeg", Encoded(phone, "jpeg"), {}, {kWeChat}},
+      {"GreyJpeg", Encoded(phone.convertToFormat(QImage::Format_Grayscale8), "jpeg"), {}, {kWeChat}},
+      {"Png", Encoded(phone, "png"), {}, {kWeChat}},
+      {"PngCodeOnClear", Encoded(CodeOnClear(), "png"), {}, {kWeChat}},
+      {"JpegReadAtTheSearchBox", Encoded(phone, "jpeg"), {300, 400}, {kWeChat}},
+      {"SmallCodeAtFullSize", Encoded(big, "jpeg"), {}, {tooSmall}},
+      {"SmallCodeLostAtAQuarterOfTheSize", Encoded(big, "jpeg"), {600, 800}, {}},
+      {"NoPicture", ByteBuffer{'n', 'o', 'p', 'e'}, {}, {}},
+      {"Empty", ByteBuffer{}, {}, {}},
+  };
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, PictureFileTest, ::testing::ValuesIn(FileCases()),
+                         RowName<FileCase>);
+
+TEST(BackgroundQrReadTest, NothingReadHasNoCodes) {
+  EXPECT_THAT(Utf8(BackgroundQrRead().codes()), IsEmpty());
+}
+
+TEST(BackgroundQrReadTest, CodesCanBeAskedForAgain) {
+  const BackgroundQrRead read(Encoded(CodeOnClear(), "png"), {});
+  const BackgroundQrRead copy = read;
+  EXPECT_THAT(Utf8(read.codes()), ElementsAreArray(Utf8({kWeChat})));
+  EXPECT_THAT(Utf8(copy.codes()), ElementsAreArray(Utf8({kWeChat})));
+}
 
 // ---- whether the poster kept the codes ----
 
