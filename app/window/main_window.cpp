@@ -181,11 +181,13 @@ void MainWindow::onLoadPictureClicked() {
     statusEdit_->setText(QStringLiteral("载入失败 -> %1，%2").arg(name, read.error));
     return;
   }
+  // Started first so that the search runs while the box decodes the same bytes.
+  BackgroundQrRead qrCodes(read.bytes, kQrSearchBox);
   if (!baseBox_->setPictureBytes(read.bytes)) {
     statusEdit_->setText(QStringLiteral("载入失败 -> %1，无法识别为图片").arg(name));
     return;
   }
-  baseQrCodes_ = BackgroundQrRead(read.bytes, kQrSearchBox);
+  baseQrCodes_ = std::move(qrCodes);
 }
 
 void MainWindow::onGenerateClicked() {

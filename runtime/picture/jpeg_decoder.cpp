@@ -9,6 +9,7 @@
 #include "runtime/picture/decode_picture.h"
 #include "runtime/picture/jpeg_error_trap.h"
 #include "runtime/picture/picture_decoders.h"
+#include "runtime/picture/picture_memory.h"
 
 namespace plakora {
 namespace {
@@ -127,8 +128,8 @@ QImage DecodeStarted(JpegReading* reading) {
   const QImage::Format format = codec->out_color_space == JCS_GRAYSCALE
                                     ? QImage::Format_Grayscale8
                                     : QImage::Format_RGB32;
-  QImage image(static_cast<int>(codec->output_width), static_cast<int>(codec->output_height),
-               format);
+  QImage image = NewPictureImage(static_cast<int>(codec->output_width),
+                                 static_cast<int>(codec->output_height), format);
   if (image.isNull()) return {};
   std::vector<std::uint8_t> cmykRow;
   if (codec->out_color_space == JCS_CMYK) cmykRow.resize(std::size_t{codec->output_width} * 4);

@@ -10,6 +10,7 @@
 
 #include "imaging/little_endian.h"
 #include "runtime/picture/picture_decoders.h"
+#include "runtime/picture/picture_memory.h"
 
 namespace plakora {
 namespace {
@@ -157,8 +158,9 @@ QImage DecodePcx(ByteView bytes) {
   const std::uint64_t mostBytes = std::uint64_t{data.size()} / 2 * 63 + data.size() % 2;
   if (mostBytes < neededBytes) return {};
 
-  QImage image(header.width, header.height,
-               header.layout == Layout::Rgba ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  QImage image = NewPictureImage(
+      header.width, header.height,
+      header.layout == Layout::Rgba ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   if (image.isNull()) return {};
   std::vector<std::uint8_t> line(lineBytes);
   RunLengthReader reader(data);

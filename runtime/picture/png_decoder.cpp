@@ -4,6 +4,7 @@
 #include <QSysInfo>
 
 #include "runtime/picture/picture_decoders.h"
+#include "runtime/picture/picture_memory.h"
 
 namespace plakora {
 namespace {
@@ -38,8 +39,8 @@ QImage DecodePng(ByteView bytes) {
 
   // The simplified API reports a tRNS chunk as an alpha channel too.
   const bool hasAlpha = (info->format & PNG_FORMAT_FLAG_ALPHA) != 0;
-  QImage image(static_cast<int>(info->width), static_cast<int>(info->height),
-               hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  QImage image = NewPictureImage(static_cast<int>(info->width), static_cast<int>(info->height),
+                                 hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   if (image.isNull()) return {};
 
   info->format = kQImageByteOrder;
