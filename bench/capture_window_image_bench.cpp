@@ -12,7 +12,7 @@ class UnpaintedWindow : public CapturableWindow {
  public:
   bool Exists() const override { return true; }
   PixelSize OuterSize() const override { return {390, 670}; }
-  bool PrintInto(std::uint8_t* pixels, PixelSize, std::ptrdiff_t) override {
+  bool PrintInto(std::uint8_t* pixels, const PixelRect&, std::ptrdiff_t) override {
     benchmark::DoNotOptimize(pixels);
     return true;
   }

@@ -55,7 +55,8 @@ void BM_PrintWindowInto(benchmark::State& state) {
   const std::ptrdiff_t stride = std::ptrdiff_t{size.width} * 4;
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(stride / 4 * size.height));
   for (auto _ : state) {
-    if (!capture.PrintInto(reinterpret_cast<std::uint8_t*>(pixels.data()), size, stride)) {
+    if (!capture.PrintInto(reinterpret_cast<std::uint8_t*>(pixels.data()),
+                           {0, 0, size.width, size.height}, stride)) {
       state.SkipWithError("painting failed");
     }
     benchmark::DoNotOptimize(pixels.data());

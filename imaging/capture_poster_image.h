@@ -17,8 +17,8 @@ struct CaptureRegion {
   std::int32_t height = 520;
 };
 
-// Captures the whole window and cuts `region` out of it, as a BMP file image; empty when the
-// capture or the cut fails.
+// The BMP file image that cutting `region` out of the whole window's capture gives; empty when
+// the capture or the cut fails. A region inside the window is all the window paints.
 ByteBuffer CapturePosterImage(CapturableWindow* window, const CaptureRegion& region = {});
 
 }  // namespace plakora

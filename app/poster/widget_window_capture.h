@@ -22,7 +22,7 @@ class WidgetWindowCapture : public CapturableWindow {
 
   bool Exists() const override { return !window_.isNull(); }
   PixelSize OuterSize() const override;
-  bool PrintInto(std::uint8_t* pixels, PixelSize size, std::ptrdiff_t strideBytes) override;
+  bool PrintInto(std::uint8_t* pixels, const PixelRect& area, std::ptrdiff_t strideBytes) override;
 
  private:
   QPointer<QWidget> window_;

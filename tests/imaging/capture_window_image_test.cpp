@@ -4,31 +4,37 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
+#include "imaging/capture_poster_image.h"
 #include "imaging/crop_bitmap_region.h"
 #include "imaging/little_endian.h"
 
 namespace plakora {
 namespace {
 
-// Paints every pixel as B = column, G = row & 0xFF, R = row >> 8, X = 0x5A, top-down.
+// Paints every window pixel as B = column, G = row & 0xFF, R = row >> 8, X = 0x5A, top-down.
 class FakeWindow : public CapturableWindow {
  public:
   bool exists = true;
   bool printSucceeds = true;
   PixelSize size{390, 670};
   int prints = 0;
+  PixelRect lastArea;
 
   bool Exists() const override { return exists; }
   PixelSize OuterSize() const override { return size; }
-  bool PrintInto(std::uint8_t* pixels, PixelSize s, std::ptrdiff_t stride) override {
+  bool PrintInto(std::uint8_t* pixels, const PixelRect& area, std::ptrdiff_t stride) override {
     ++prints;
-    for (int row = 0; row < s.height; ++row) {
-      for (int col = 0; col < s.width; ++col) {
+    lastArea = area;
+    for (int row = 0; row < area.height; ++row) {
+      for (int col = 0; col < area.width; ++col) {
         std::uint8_t* p = pixels + row * stride + col * 4;
-        p[0] = static_cast<std::uint8_t>(col);
-        p[1] = static_cast<std::uint8_t>(row);
-        p[2] = static_cast<std::uint8_t>(row >> 8);
+        const int x = area.left + col;
+        const int y = area.top + row;
+        p[0] = static_cast<std::uint8_t>(x);
+        p[1] = static_cast<std::uint8_t>(y);
+        p[2] = static_cast<std::uint8_t>(y >> 8);
         p[3] = 0x5A;
       }
     }
@@ -104,6 +110,56 @@ TEST(CaptureWindowImage, WindowWithoutAreaGivesHeaderOnlyImageThatCannotBeCut) {
   EXPECT_EQ(ReadLittleEndian<std::uint32_t>(image, 14), 40u);
   EXPECT_EQ(ReadLittleEndian<std::uint16_t>(image, 28), 0);
   EXPECT_TRUE(CropBitmapRegion(image, 3, 25, 384, 520).empty());
+}
+
+// ---- the poster area ----
+
+struct RegionCase {
+  const char* name;
+  CaptureRegion region;
+  bool paintsOnlyTheRegion;
+};
+
+void PrintTo(const RegionCase& row, std::ostream* out) { *out << row.name; }
+
+class CapturePosterImageTest : public ::testing::TestWithParam<RegionCase> {};
+
+// Whatever the region, the result is the cut of the whole window's capture, byte for byte.
+TEST_P(CapturePosterImageTest, EqualsTheCutOfTheWholeCapture) {
+  const RegionCase& c = GetParam();
+  FakeWindow whole;
+  const ByteBuffer expected = CropBitmapRegion(CaptureWindowImage(&whole), c.region.left,
+                                               c.region.top, c.region.width, c.region.height);
+  FakeWindow window;
+  EXPECT_EQ(CapturePosterImage(&window, c.region), expected);
+  if (c.paintsOnlyTheRegion) {
+    EXPECT_EQ(window.prints, 1);
+    EXPECT_EQ(window.lastArea.left, c.region.left);
+    EXPECT_EQ(window.lastArea.top, c.region.top);
+    EXPECT_EQ(window.lastArea.width, c.region.width);
+    EXPECT_EQ(window.lastArea.height, c.region.height);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Regions, CapturePosterImageTest,
+    ::testing::Values(RegionCase{"Poster", {3, 25, 384, 520}, true},
+                      RegionCase{"WholeWindow", {0, 0, 390, 670}, true},
+                      RegionCase{"BottomRightPixel", {389, 669, 1, 1}, true},
+                      RegionCase{"OverhangingRightAndBottom", {300, 600, 384, 520}, false},
+                      RegionCase{"LeftOfTheWindow", {-1, 25, 384, 520}, false},
+                      RegionCase{"BelowTheWindow", {3, 670, 10, 10}, false},
+                      RegionCase{"NoWidth", {3, 25, 0, 520}, false},
+                      RegionCase{"HugeHeight", {3, 25, 384, 2147483647}, false}),
+    [](const ::testing::TestParamInfo<RegionCase>& row) { return std::string(row.param.name); });
+
+TEST(CapturePosterImage, MissingWindowOrFailedPaintGivesEmpty) {
+  FakeWindow window;
+  window.printSucceeds = false;
+  EXPECT_TRUE(CapturePosterImage(&window).empty());
+  window.exists = false;
+  EXPECT_TRUE(CapturePosterImage(&window).empty());
+  EXPECT_TRUE(CapturePosterImage(nullptr).empty());
 }
 
 }  // namespace
