@@ -61,8 +61,9 @@ void BM_SmoothScaleDctScaledToBox(benchmark::State& state) {
 BENCHMARK(BM_SmoothScaleDctScaledToBox)->Unit(benchmark::kMillisecond);
 
 // The box load and its reference, a full decode then one smooth scale. With cold_memory:1 the
-// allocator returns its free memory first, so each run touches fresh pages, as a picture
-// loaded once per process does.
+// allocator returns its free memory first, so the scaled picture lands on fresh pages; the
+// decoder's kept block stays warm, as for a second picture loaded in a process.
+// poster_driver's phases show the first load of a process.
 void DecodeThenScale(benchmark::State& state, QSize fitBox) {
   const ByteBuffer& bytes = PictureBytes();
   const bool coldMemory = state.range(0) == 1;

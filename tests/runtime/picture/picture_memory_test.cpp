@@ -48,5 +48,21 @@ INSTANTIATE_TEST_SUITE_P(
                       MemoryCase{"WithAlpha", 700, 900, QImage::Format_ARGB32}),
     [](const ::testing::TestParamInfo<MemoryCase>& row) { return std::string(row.param.name); });
 
+// The next picture of about the same size reuses the memory of the last one, warm.
+TEST(NewPictureImage, ReusesTheMemoryOfTheLastLargePicture) {
+#ifndef __linux__
+  GTEST_SKIP() << "plain Qt images elsewhere";
+#endif
+  const uchar* first = nullptr;
+  {
+    const QImage image = NewPictureImage(1242, 1678, QImage::Format_RGB32);
+    first = image.constBits();
+  }
+  const QImage next = NewPictureImage(1240, 1670, QImage::Format_RGB32);
+  const QImage alongside = NewPictureImage(1240, 1670, QImage::Format_RGB32);
+  EXPECT_EQ(next.constBits(), first);
+  EXPECT_NE(alongside.constBits(), first);
+}
+
 }  // namespace
 }  // namespace plakora
