@@ -26,15 +26,20 @@ void SetColours(QWidget* widget, const ControlDescription& d, QPalette::ColorRol
   widget->setPalette(palette);
 }
 
-QWidget* MakeEditBox(const ControlDescription& d, QWidget* parent) {
-  auto* edit = new QLineEdit(Text(d), parent);
+// Every maker sets the font before any text, so that no text is laid out twice.
+
+QWidget* MakeEditBox(const ControlDescription& d, const QFont& font, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setFont(font);
+  edit->setText(Text(d));
   edit->setAlignment(d.alignment);
   SetColours(edit, d, QPalette::Text, QPalette::Base);
   return edit;
 }
 
-QWidget* MakeComboBox(const ControlDescription& d, QWidget* parent) {
+QWidget* MakeComboBox(const ControlDescription& d, const QFont& font, QWidget* parent) {
   auto* combo = new QComboBox(parent);
+  combo->setFont(font);
   for (const char* item : d.items) combo->addItem(QString::fromUtf8(item));
   combo->setCurrentIndex(0);
   combo->setMaxVisibleItems(static_cast<int>(d.items.size()));
@@ -42,16 +47,20 @@ QWidget* MakeComboBox(const ControlDescription& d, QWidget* parent) {
   return combo;
 }
 
-QWidget* MakeGroupBox(const ControlDescription& d, QWidget* parent) {
-  auto* group = new QGroupBox(Text(d), parent);
+QWidget* MakeGroupBox(const ControlDescription& d, const QFont& font, QWidget* parent) {
+  auto* group = new QGroupBox(parent);
+  group->setFont(font);
+  group->setTitle(Text(d));
   group->setAlignment(Qt::AlignLeft);
   SetColours(group, d, QPalette::WindowText, QPalette::Window);
   group->setAutoFillBackground(true);
   return group;
 }
 
-QWidget* MakeButton(const ControlDescription& d, QWidget* parent) {
-  auto* button = new QPushButton(Text(d), parent);
+QWidget* MakeButton(const ControlDescription& d, const QFont& font, QWidget* parent) {
+  auto* button = new QPushButton(parent);
+  button->setFont(font);
+  button->setText(Text(d));
   button->setAutoDefault(false);
   button->setDefault(false);
   return button;
@@ -66,25 +75,29 @@ QColor ResolveColour(const ColourSetting& setting) {
 }
 
 QWidget* CreateControl(const ControlDescription& d, QWidget* parent) {
+  const QFont font = MakeFont(d.font);
   QWidget* widget = nullptr;
   switch (d.kind) {
     case ControlKind::CommonDialog: return nullptr;
-    case ControlKind::Button: widget = MakeButton(d, parent); break;
-    case ControlKind::EditBox: widget = MakeEditBox(d, parent); break;
-    case ControlKind::ComboBox: widget = MakeComboBox(d, parent); break;
-    case ControlKind::GroupBox: widget = MakeGroupBox(d, parent); break;
+    case ControlKind::Button: widget = MakeButton(d, font, parent); break;
+    case ControlKind::EditBox: widget = MakeEditBox(d, font, parent); break;
+    case ControlKind::ComboBox: widget = MakeComboBox(d, font, parent); break;
+    case ControlKind::GroupBox: widget = MakeGroupBox(d, font, parent); break;
     case ControlKind::PictureBox:
       widget = new PictureBox(d.pictureMode, ResolveColour(d.background), parent);
+      widget->setFont(font);
       break;
     case ControlKind::Label: {
       auto* label = new BackgroundLabel(ResolveColour(d.textColour), ResolveColour(d.background),
                                         d.alignment, parent);
+      label->setFont(font);
       label->setCaption(Text(d));
       widget = label;
       break;
     }
     case ControlKind::TransparentLabel: {
       auto* label = new TransparentLabel(ResolveColour(d.textColour), d.alignment, parent);
+      label->setFont(font);
       label->setCaption(Text(d));
       widget = label;
       break;
@@ -92,7 +105,6 @@ QWidget* CreateControl(const ControlDescription& d, QWidget* parent) {
   }
   widget->setObjectName(QString::fromUtf8(d.name));
   widget->setGeometry(d.geometry);
-  widget->setFont(MakeFont(d.font));
   widget->setFocusPolicy(d.tabStop ? Qt::StrongFocus : Qt::NoFocus);
   widget->setVisible(false);
   return widget;
