@@ -102,7 +102,7 @@ def main(results):
     if "BM_CropPosterFromCapture" in steps and "BM_MemcpySameBytes" in steps:
         r = steps["BM_CropPosterFromCapture"] / steps["BM_MemcpySameBytes"]
         target("cut ≤ 2× memcpy of the same bytes (imaging_bench)", f"{r:.2f}×", r <= 2)
-    for cold, label in ((0, "memory reused"), (1, "fresh memory, as once per process")):
+    for cold, label in ((0, "memory reused"), (1, "allocator trimmed before each run")):
         box = steps.get(f"BM_BoxDecodeThenScale/cold_memory:{cold}")
         full = steps.get(f"BM_FullDecodeThenScale/cold_memory:{cold}")
         if box and full:
