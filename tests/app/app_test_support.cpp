@@ -10,6 +10,11 @@
 
 namespace plakora::testing {
 
+bool ShowAndWaitForExposure(QWidget& window) {
+  window.show();
+  return QTest::qWaitForWindowExposed(&window);
+}
+
 void TypeAmount(MainWindow& window, const QString& text) {
   QLineEdit* edit = window.amountEdit();
   edit->setFocus();

@@ -31,6 +31,9 @@ class ScriptedFileChooser : public FileChooser {
   QStringList* answers_;
 };
 
+// Shows the window and waits until the platform has exposed it; false when it never is.
+bool ShowAndWaitForExposure(QWidget& window);
+
 // Replaces the amount the way a user does: select all, delete, type.
 void TypeAmount(MainWindow& window, const QString& text);
 

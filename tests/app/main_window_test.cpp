@@ -82,8 +82,7 @@ class MainWindowTest : public QObject {
 
   void posterAreaAtStart() {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     const QImage client = Paint(&window);
     // Red device digit over a background that blends with the header strip.
     QVERIFY(CountPixels(client, {24, 9, 48, 52}, IsRed) > 60);
@@ -101,8 +100,7 @@ class MainWindowTest : public QObject {
 
   void headerBoxEdgesShowButtonFace() {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     const QImage header = Paint(window.headerBox());
     QCOMPARE(header.size(), QSize(390, 80));
     const QRgb face = ButtonFaceColour().rgb();

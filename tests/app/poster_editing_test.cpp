@@ -90,8 +90,7 @@ class PosterEditingTest : public QObject {
     QFETCH(QString, digit);
     QFETCH(QString, deviceText);
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     PickDevice(window, index);
     QTRY_COMPARE(window.deviceLabel()->caption(), digit);
     QTRY_COMPARE(currentDeviceText, deviceText);
@@ -99,8 +98,7 @@ class PosterEditingTest : public QObject {
 
   void pickingTheFirstDeviceAgainDropsTheUnderscore() {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     QCOMPARE(currentDeviceText, QString("1号设备_"));
     PickDevice(window, 1);
     QTRY_COMPARE(currentDeviceText, QString("2号设备"));
@@ -120,21 +118,18 @@ class PosterEditingTest : public QObject {
   void typedAmountIsCopiedUnchanged() {
     QFETCH(QString, typed);
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     TypeAmount(window, typed);
     QCOMPARE(window.amountLabel()->caption(), typed);
   }
 
   void shorterAmountLeavesNoTrace() {
     MainWindow reference;
-    reference.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&reference));
+    QVERIFY(ShowAndWaitForExposure(reference));
     TypeAmount(reference, "1");
 
     MainWindow edited;
-    edited.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edited));
+    QVERIFY(ShowAndWaitForExposure(edited));
     TypeAmount(edited, "8888");
     QVERIFY(Paint(&edited) != Paint(&reference));
     TypeAmount(edited, "1");
@@ -144,16 +139,14 @@ class PosterEditingTest : public QObject {
 
   void wideAmountIsCentredAndCutAtTheLabelEdges() {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     TypeAmount(window, "88888");
     const QImage client = Paint(&window);
     // The text overflows the 40-pixel label on both sides but nothing is drawn outside it.
     QVERIFY(CountPixels(client, {178, 20, 4, 40}, IsDark) > 0);
     QVERIFY(CountPixels(client, {214, 20, 4, 40}, IsDark) > 0);
     MainWindow plain;
-    plain.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&plain));
+    QVERIFY(ShowAndWaitForExposure(plain));
     TypeAmount(plain, "");
     const QImage empty = Paint(&plain);
     QCOMPARE(client.copy(170, 20, 8, 40), empty.copy(170, 20, 8, 40));
@@ -164,8 +157,7 @@ class PosterEditingTest : public QObject {
     MainWindow a;
     MainWindow b;
     for (MainWindow* w : {&a, &b}) {
-      w->show();
-      QVERIFY(QTest::qWaitForWindowExposed(w));
+      QVERIFY(ShowAndWaitForExposure(*w));
     }
     TypeAmount(a, "&&");
     TypeAmount(b, "&");
@@ -186,8 +178,7 @@ class PosterEditingTest : public QObject {
     // The name says text; the content decides.
     QStringList answers = {SolidPicture(dir, "picture.txt", QColor(0, 0, 255), format.constData())};
     MainWindow window(std::make_unique<ScriptedFileChooser>(&answers));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
     const QImage client = Paint(&window);
     const QRgb below = client.pixel(200, 500);
@@ -243,8 +234,7 @@ class PosterEditingTest : public QObject {
                            choice.isEmpty() ? QString() : dir.filePath(choice),
                            SolidPicture(dir, "red.png", QColor(255, 0, 0), "PNG")};
     MainWindow window(std::make_unique<VanishingFileChooser>(&answers, "vanishing.png"));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
     const QImage before = Paint(&window);
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
@@ -264,8 +254,7 @@ class PosterEditingTest : public QObject {
     auto chooser = std::make_unique<ScriptedFileChooser>(&answers);
     ScriptedFileChooser* seen = chooser.get();
     MainWindow window(std::move(chooser));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
     QCOMPARE(seen->offered, QStringList({QString(), picture}));

@@ -107,8 +107,7 @@ class PosterGenerationTest : public QObject {
 
   void firstPosterCarriesTheUnderscore() {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     Generate(window);
     QCOMPARE(window.statusEdit()->text(), QString("生成完毕 -> 1号设备_10元"));
     QVERIFY(QFile::exists(Poster("1号设备_10元.jpg")));
@@ -116,8 +115,7 @@ class PosterGenerationTest : public QObject {
 
   void deviceAndAmountNameTheFile() {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     window.deviceCombo()->setFocus();
     QTest::keyClick(window.deviceCombo(), Qt::Key_Down);
     QTest::keyClick(window.deviceCombo(), Qt::Key_Down);
@@ -131,8 +129,7 @@ class PosterGenerationTest : public QObject {
 
   void emptyAmountAndRepeatedGenerateLeaveOneFileEach() {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     TypeAmount(window, "");
     Generate(window);
     Generate(window);
@@ -142,8 +139,7 @@ class PosterGenerationTest : public QObject {
 
   void posterIsAJpegOfThePosterArea() {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     Generate(window);
     const QByteArray bytes = ReadAll(Poster("1号设备_10元.jpg"));
     QVERIFY(bytes.startsWith("\xFF\xD8\xFF"));
@@ -175,8 +171,7 @@ class PosterGenerationTest : public QObject {
   void refusedAmountsKeepTheEarlierPoster() {
     QFETCH(QString, amount);
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     TypeAmount(window, "1");
     Generate(window);
     const QByteArray earlier = ReadAll(Poster("1号设备_1元.jpg"));
@@ -192,8 +187,7 @@ class PosterGenerationTest : public QObject {
 
   void unwritablePlacesFailWithAReason() {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     // A directory where the poster file should be.
     QVERIFY(QDir().mkpath(Poster("1号设备_10元.jpg")));
     Generate(window);
@@ -238,8 +232,7 @@ class PosterGenerationTest : public QObject {
       QSKIP(qPrintable("mounting a tmpfs needs root with CAP_SYS_ADMIN: " + disk.failure()));
     }
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     TypeAmount(window, "1");
     QByteArray earlier;
     if (earlierPoster) {
@@ -267,8 +260,7 @@ class PosterGenerationTest : public QObject {
   void missingDesktopIsCreatedWithItsParents() {
     QDir(Desktop()).removeRecursively();
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     Generate(window);
     QVERIFY(QFile::exists(Poster("1号设备_10元.jpg")));
   }
@@ -276,8 +268,7 @@ class PosterGenerationTest : public QObject {
   void posterLoadsBackAsBasePicture() {
     QStringList answers;
     MainWindow window(std::make_unique<ScriptedFileChooser>(&answers));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     Generate(window);
     answers << Poster("1号设备_10元.jpg");
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
@@ -306,8 +297,7 @@ class PosterGenerationTest : public QObject {
     QVERIFY(picture.save(path, "PNG"));
     QStringList answers = {path};
     MainWindow window(std::make_unique<ScriptedFileChooser>(&answers));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
     Generate(window);
     QCOMPARE(window.statusEdit()->text(), status);
@@ -327,8 +317,7 @@ class PosterGenerationTest : public QObject {
     QStringList answers = {dir.filePath("coded.png"), dir.filePath("damaged.png"),
                            dir.filePath("plain.png")};
     MainWindow window(std::make_unique<ScriptedFileChooser>(&answers));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     const QString lost = "生成完毕 -> 1号设备_10元，二维码无法识别";
     QTest::mouseClick(window.loadPictureButton(), Qt::LeftButton);
     Generate(window);
@@ -346,8 +335,7 @@ class PosterGenerationTest : public QObject {
     OpenedUrls opened;
     QDesktopServices::setUrlHandler("file", &opened, "open");
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     TypeAmount(window, "7");
     QTest::mouseClick(window.previewButton(), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler("file");

@@ -9,8 +9,11 @@
 #include "imaging/capture_poster_image.h"
 #include "imaging/capture_window_image.h"
 #include "imaging/crop_bitmap_region.h"
+#include "app_test_support.h"
 
 namespace plakora {
+
+using testing::ShowAndWaitForExposure;
 
 class WindowCaptureTest : public QObject {
   Q_OBJECT
@@ -30,8 +33,7 @@ class WindowCaptureTest : public QObject {
   void areaEqualsTheCutOfTheWholeCapture() {
     QFETCH(QRect, area);
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowAndWaitForExposure(window));
     WidgetWindowCapture capture(&window);
     const ByteBuffer whole = CaptureWindowImage(&capture);
     const ByteBuffer cut = CropBitmapRegion(whole, area.x(), area.y(), area.width(), area.height());
@@ -44,8 +46,7 @@ class WindowCaptureTest : public QObject {
   // Headless tools never show the window; their posters must not differ.
   void aWindowNeverShownGivesTheSamePoster() {
     MainWindow shown;
-    shown.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+    QVERIFY(ShowAndWaitForExposure(shown));
     WidgetWindowCapture shownCapture(&shown);
     MainWindow hidden;
     WidgetWindowCapture hiddenCapture(&hidden);
