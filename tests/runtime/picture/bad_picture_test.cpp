@@ -158,21 +158,9 @@ ByteBuffer PngIcon(const ByteBuffer& png) {
   return bytes;
 }
 
-// A 4×2 8-bit run-length BMP with the given pixel stream.
+// A 4×2 8-bit run-length BMP of two black colours with the given pixel stream.
 ByteBuffer RunLengthBmp(const ByteBuffer& pixels) {
-  ByteBuffer out(14 + 40 + 2 * 4, 0);
-  out[0] = 'B';
-  out[1] = 'M';
-  Patch32(out, 10, static_cast<std::uint32_t>(out.size()));
-  Patch32(out, 14, 40);
-  Patch32(out, 18, 4);
-  Patch32(out, 22, 2);
-  Patch16(out, 26, 1);
-  Patch16(out, 28, 8);
-  Patch32(out, 30, 1);
-  Patch32(out, 46, 2);
-  out.insert(out.end(), pixels.begin(), pixels.end());
-  return out;
+  return MakeRunLengthBmp(4, 2, {qRgb(0, 0, 0), qRgb(0, 0, 0)}, pixels);
 }
 
 ByteBuffer PcxWith(std::function<void(PcxPicture&)> edit) {
@@ -201,14 +189,19 @@ constexpr std::size_t kGifFrameTop = kGifFrameLeft + 2;
 constexpr std::size_t kGifFrameWidth = kGifFrameLeft + 4;
 constexpr std::size_t kGifFrameHeight = kGifFrameLeft + 6;
 
+// The GIF with its first frame's place and size replaced.
+ByteBuffer WithGifFrame(ByteBuffer gif, std::uint16_t left, std::uint16_t top,
+                        std::uint16_t width, std::uint16_t height) {
+  Patch16(gif, kGifFrameLeft, left);
+  Patch16(gif, kGifFrameTop, top);
+  Patch16(gif, kGifFrameWidth, width);
+  Patch16(gif, kGifFrameHeight, height);
+  return gif;
+}
+
 ByteBuffer GifWithFrame(std::uint16_t left, std::uint16_t top, std::uint16_t width,
                         std::uint16_t height) {
-  ByteBuffer bytes = Gif();
-  Patch16(bytes, kGifFrameLeft, left);
-  Patch16(bytes, kGifFrameTop, top);
-  Patch16(bytes, kGifFrameWidth, width);
-  Patch16(bytes, kGifFrameHeight, height);
-  return bytes;
+  return WithGifFrame(Gif(), left, top, width, height);
 }
 
 const BadCase kBadCases[] = {
@@ -414,12 +407,7 @@ ByteBuffer GifOfFrames(int frames) {
 
 ByteBuffer RedGifWithFrame(std::uint16_t left, std::uint16_t top, std::uint16_t width,
                            std::uint16_t height) {
-  ByteBuffer bytes = GifOfFrames(0);
-  Patch16(bytes, kGifFrameLeft, left);
-  Patch16(bytes, kGifFrameTop, top);
-  Patch16(bytes, kGifFrameWidth, width);
-  Patch16(bytes, kGifFrameHeight, height);
-  return bytes;
+  return WithGifFrame(GifOfFrames(0), left, top, width, height);
 }
 
 const HostileCase kHostileCases[] = {

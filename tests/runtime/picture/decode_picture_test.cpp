@@ -95,27 +95,12 @@ ByteBuffer PaletteWithTransparencyPng() {
 
 // 4×2, palette {red, green, blue}; bottom row first, as BMP stores it.
 ByteBuffer RunLengthBmp() {
-  const ByteBuffer pixels{
-      4, 2, 0, 0,        // bottom row: a run of four blue, end of row
-      0, 3, 0, 0, 1, 0,  // top row: literal red, red, green, padded to even
-      1, 0, 0, 1         // a run of one red, end of bitmap
-  };
-  ByteBuffer out{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  out.resize(14 + 40 + 3 * 4, 0);
-  Patch32(out, 2, static_cast<std::uint32_t>(out.size() + pixels.size()));
-  Patch32(out, 10, static_cast<std::uint32_t>(out.size()));
-  Patch32(out, 14, 40);
-  Patch32(out, 18, 4);
-  Patch32(out, 22, 2);
-  Patch16(out, 26, 1);
-  Patch16(out, 28, 8);
-  Patch32(out, 30, 1);  // RLE8
-  Patch32(out, 34, static_cast<std::uint32_t>(pixels.size()));
-  Patch32(out, 46, 3);                                                      // colours used
-  const std::uint8_t table[] = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0};  // B G R x
-  std::copy(std::begin(table), std::end(table), out.begin() + 54);
-  out.insert(out.end(), pixels.begin(), pixels.end());
-  return out;
+  return MakeRunLengthBmp(4, 2, {kRed, kGreen, kBlue},
+                          {
+                              4, 2, 0, 0,        // bottom row: a run of four blue, end of row
+                              0, 3, 0, 0, 1, 0,  // top row: literal red, red, green, padded
+                              1, 0, 0, 1         // a run of one red, end of bitmap
+                          });
 }
 
 ByteBuffer Cursor() {

@@ -192,6 +192,31 @@ ByteBuffer MakePcx(const PcxPicture& picture) {
   return out;
 }
 
+ByteBuffer MakeRunLengthBmp(std::int32_t width, std::int32_t height,
+                            const std::vector<QRgb>& palette, const ByteBuffer& runs) {
+  const auto colours = static_cast<std::uint32_t>(palette.size());
+  ByteBuffer out(14 + 40 + std::size_t{colours} * 4, 0);
+  out[0] = 'B';
+  out[1] = 'M';
+  Patch32(out, 2, static_cast<std::uint32_t>(out.size() + runs.size()));
+  Patch32(out, 10, static_cast<std::uint32_t>(out.size()));
+  Patch32(out, 14, 40);
+  Patch32(out, 18, static_cast<std::uint32_t>(width));
+  Patch32(out, 22, static_cast<std::uint32_t>(height));
+  Patch16(out, 26, 1);
+  Patch16(out, 28, 8);
+  Patch32(out, 30, 1);  // RLE8
+  Patch32(out, 34, static_cast<std::uint32_t>(runs.size()));
+  Patch32(out, 46, colours);
+  for (std::size_t i = 0; i < palette.size(); ++i) {  // B, G, R, unused
+    out[54 + i * 4] = static_cast<std::uint8_t>(qBlue(palette[i]));
+    out[54 + i * 4 + 1] = static_cast<std::uint8_t>(qGreen(palette[i]));
+    out[54 + i * 4 + 2] = static_cast<std::uint8_t>(qRed(palette[i]));
+  }
+  out.insert(out.end(), runs.begin(), runs.end());
+  return out;
+}
+
 void Patch16(ByteBuffer& bytes, std::size_t at, std::uint16_t value) {
   if (at + 2 > bytes.size()) std::abort();
   WriteLittleEndian<std::uint16_t>(bytes.data() + at, value);

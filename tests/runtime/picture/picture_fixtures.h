@@ -62,6 +62,11 @@ struct PcxPicture {
 // Run-length encodes the lines as one stream, so runs may cross line ends.
 ByteBuffer MakePcx(const PcxPicture& picture);
 
+// An 8-bit run-length (RLE8) BMP of `width` × `height` with the colour table `palette` and the
+// run-length stream `runs` as stored, bottom row first.
+ByteBuffer MakeRunLengthBmp(std::int32_t width, std::int32_t height,
+                            const std::vector<QRgb>& palette, const ByteBuffer& runs);
+
 // A little-endian write into a fixture, for lying headers.
 void Patch16(ByteBuffer& bytes, std::size_t at, std::uint16_t value);
 void Patch32(ByteBuffer& bytes, std::size_t at, std::uint32_t value);
