@@ -19,7 +19,6 @@
 #include "imaging/capture_poster_image.h"
 #include "imaging/capture_window_image.h"
 #include "imaging/crop_bitmap_region.h"
-#include "runtime/picture/decode_picture.h"
 #include "runtime/qr/find_qr_codes.h"
 
 namespace plakora::bench {
@@ -115,7 +114,7 @@ void BM_GeneratePoster(benchmark::State& state) {
   QTemporaryDir desktop;
   PosterRequest request{desktop.path(), QStringLiteral("1号设备"), QStringLiteral("10"), {}};
   if (state.range(0) == 1) {
-    request.expectedQrCodes = FindQrCodes(DecodePicture(PictureBytes()));
+    request.expectedQrCodes = FindQrCodesInPicture(PictureBytes());
     if (request.expectedQrCodes.isEmpty()) state.SkipWithError("the picture has no QR code");
   }
   WidgetWindowCapture capture(window);

@@ -66,8 +66,9 @@ void GiveBack(void* info) {
 // Only from half a huge page up: rounding smaller pictures up would waste more memory than
 // their faults cost.
 QImage NewImageOnHugePages(int width, int height, QImage::Format format) {
-  const QImage probe(1, 1, format);  // the row length Qt uses for this format
-  const qsizetype bytesPerLine = ((qsizetype{width} * probe.depth() + 31) / 32) * 4;
+  // Rows padded to 32 bits, as Qt lays them out.
+  const qsizetype depth = QImage::toPixelFormat(format).bitsPerPixel();
+  const qsizetype bytesPerLine = ((qsizetype{width} * depth + 31) / 32) * 4;
   const auto bytes = static_cast<std::size_t>(bytesPerLine * height);
   if (bytes < kHugePage / 2) return {};
   const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
